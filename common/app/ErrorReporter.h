@@ -1,0 +1,16 @@
+#pragma once
+// One dated line in "ZEL.LOG" (current directory) and a message box for every failure the programs catch.
+
+#include <string>
+
+class CDaoException;
+
+// failure null: a system failure, described by errno as it stands when called.
+void ReportError(const char* location, const CDaoException* failure);
+// A system failure with its error number given.
+void ReportSystemError(const char* location, int errorNumber);
+
+// The log lines, built alone so that other reporters (the library editor's) can share them.
+std::string ZelLogLine(const std::string& location, const CDaoException* failure, const std::string& systemText);
+// Appends one line to a log file in text mode with CRLF endings; a failure is passed over in silence.
+void AppendLogLine(const std::string& fileName, const std::string& line);

@@ -1,0 +1,323 @@
+#include "DaoDatabase.h"
+
+#include "SqliteError.h"
+#include "SqliteStatement.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+std::string QuoteIdentifier(const std::string& name)
+{
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+CDaoException FileError(int code, const std::string& description)
+{
+    return CDaoException(code, "SQLite", description);
+}
+
+void RequireExistingFile(const std::string& path)
+{
+    if (path.empty())
+        throw FileError(SQLITE_CANTOPEN, "Nenhum arquivo de dados foi indicado.");
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw FileError(SQLITE_CANTOPEN, "O arquivo de dados '" + path + "' não foi encontrado.");
+}
+
+}  // namespace
+
+CDaoDatabase::~CDaoDatabase()
+{
+    Close();
+}
+
+void CDaoDatabase::Open(const std::string& path, bool exclusive, bool readOnly, const std::string& /*connect*/)
+{
+    if (IsOpen())
+        Close();
+    RequireExistingFile(path);
+
+    // Jet's exclusive open keeps other programs out; SQLite's own exclusive mode would also lock out this
+    // process's attachments, so the exclusion is an advisory lock that every opener takes.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(SQLITE_CANTOPEN, "Não foi possível abrir o arquivo de dados '" + path + "'.");
+    if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+        ::close(fd);
+        throw FileError(SQLITE_BUSY, "O arquivo de dados '" + path + "' está em uso por outro programa.");
+    }
+
+    sqlite3* db = nullptr;
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    try {
+        if (rc != SQLITE_OK)
+            ThrowSqlite(db, rc, path);
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, 2000);
+        // A file that is not a database only says so at its first read: make that read now.
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            ThrowSqlite(db, rc, path);
+        rc = sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            ThrowSqlite(db, rc, path);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        ::close(fd);
+        throw;
+    }
+    m_db = db;
+    m_lockFd = fd;
+    m_path = path;
+    m_readOnly = readOnly;
+    m_transDepth = 0;
+}
+
+void CDaoDatabase::Close()
+{
+    if (!m_db)
+        return;
+    if (m_transDepth > 0 && !sqlite3_get_autocommit(m_db))
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_transDepth = 0;
+    m_attached.clear();
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    if (m_lockFd >= 0) {
+        ::close(m_lockFd);  // releases the lock
+        m_lockFd = -1;
+    }
+    m_path.clear();
+}
+
+sqlite3* CDaoDatabase::Handle() const
+{
+    if (!m_db)
+        throw CDaoException::Layer(AFX_DAO_ERROR_OBJECT_NOT_OPEN, "database not open");
+    return m_db;
+}
+
+void CDaoDatabase::Execute(const std::string& sql, int /*options*/)
+{
+    sqlite3* db = Handle();
+    m_recordsAffected = 0;
+    const char* tail = sql.c_str();
+    const char* end = tail + sql.size();
+    while (tail < end) {
+        sqlite3_stmt* stmt = nullptr;
+        const int rc = sqlite3_prepare_v2(db, tail, static_cast<int>(end - tail), &stmt, &tail);
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(stmt);
+            ThrowSqlite(db, rc);
+        }
+        if (!stmt)  // white space or a comment after the last statement
+            break;
+        int step;
+        while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+        sqlite3_finalize(stmt);
+        if (step != SQLITE_DONE)
+            ThrowSqlite(db, step);
+        m_recordsAffected += sqlite3_changes(db);
+    }
+}
+
+void CDaoDatabase::Execute(const std::string& sql, const SqlParams& params, int options)
+{
+    if (params.empty()) {
+        Execute(sql, options);
+        return;
+    }
+    sqlite3* db = Handle();
+    SqliteStatement stmt(db, sql, params);
+    stmt.Run();
+    m_recordsAffected = sqlite3_changes(db);
+}
+
+void CDaoDatabase::BeginTrans()
+{
+    sqlite3* db = Handle();
+    const std::string sql = m_transDepth == 0 ? (m_readOnly ? "BEGIN" : "BEGIN IMMEDIATE")
+                                              : "SAVEPOINT zel_" + std::to_string(m_transDepth);
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        ThrowSqlite(db, rc);
+    ++m_transDepth;
+}
+
+void CDaoDatabase::CommitTrans()
+{
+    sqlite3* db = Handle();
+    if (m_transDepth == 0)
+        return;
+    const std::string sql = m_transDepth == 1 ? "COMMIT" : "RELEASE zel_" + std::to_string(m_transDepth - 1);
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        ThrowSqlite(db, rc);  // still open: the caller rolls back
+    --m_transDepth;
+}
+
+void CDaoDatabase::Rollback()
+{
+    sqlite3* db = Handle();
+    if (m_transDepth == 0)
+        return;
+    if (sqlite3_get_autocommit(db)) {
+        // The engine already rolled the whole transaction back (a full disk, an I/O error).
+        m_transDepth = 0;
+        return;
+    }
+    if (m_transDepth == 1) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    } else {
+        const std::string name = "zel_" + std::to_string(m_transDepth - 1);
+        sqlite3_exec(db, ("ROLLBACK TO " + name + "; RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
+    }
+    --m_transDepth;
+}
+
+std::vector<std::string> CDaoDatabase::TableColumns(const std::string& table, const std::string& schema)
+{
+    SqliteStatement stmt(Handle(), "SELECT name FROM pragma_table_info(?, ?) ORDER BY cid", {table, schema});
+    std::vector<std::string> names;
+    while (stmt.Step())
+        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 0)));
+    return names;
+}
+
+const CDaoDatabase::Attached* CDaoDatabase::FindAttached(const std::string& path) const
+{
+    std::error_code ec;
+    const auto wanted = std::filesystem::weakly_canonical(path, ec);
+    for (const auto& a : m_attached) {
+        std::error_code ec2;
+        if (a.path == path || (!ec && std::filesystem::weakly_canonical(a.path, ec2) == wanted))
+            return &a;
+    }
+    return nullptr;
+}
+
+std::string CDaoDatabase::Attach(const std::string& path)
+{
+    sqlite3* db = Handle();
+    RequireExistingFile(path);  // ATTACH would create a missing file
+    const std::string alias = "zel_other_" + std::to_string(++m_aliasCounter);
+    SqliteStatement(db, "ATTACH DATABASE ? AS " + alias, {path}).Run();
+    try {
+        SqliteStatement(db, "SELECT count(*) FROM " + alias + ".sqlite_master").Run();
+    } catch (...) {
+        sqlite3_exec(db, ("DETACH DATABASE " + alias).c_str(), nullptr, nullptr, nullptr);
+        throw;
+    }
+    m_attached.push_back({path, alias});
+    return alias;
+}
+
+void CDaoDatabase::Detach(const std::string& alias)
+{
+    if (!m_db)
+        return;
+    sqlite3_exec(m_db, ("DETACH DATABASE " + alias).c_str(), nullptr, nullptr, nullptr);
+    m_attached.erase(std::remove_if(m_attached.begin(), m_attached.end(),
+                                    [&](const Attached& a) { return a.alias == alias; }),
+                     m_attached.end());
+}
+
+template <class F> void CDaoDatabase::WithAttached(const std::string& path, F&& body)
+{
+    if (const Attached* a = FindAttached(path)) {
+        body(a->alias);
+        return;
+    }
+    const std::string alias = Attach(path);
+    try {
+        body(alias);
+    } catch (...) {
+        Detach(alias);
+        throw;
+    }
+    Detach(alias);
+}
+
+void CDaoDatabase::InsertIntoOther(const std::string& otherPath, const std::string& table,
+                                   const std::string& whereClause, const SqlParams& params)
+{
+    WithAttached(otherPath, [&](const std::string& alias) {
+        // Columns by name, the target's order: SQLite maps an INSERT ... SELECT * by position.
+        const auto source = TableColumns(table, "main");
+        std::string list;
+        for (const auto& column : TableColumns(table, alias)) {
+            const bool inSource = std::any_of(source.begin(), source.end(), [&](const std::string& s) {
+                return sqlite3_stricmp(s.c_str(), column.c_str()) == 0;
+            });
+            if (inSource)
+                list += (list.empty() ? "" : ",") + QuoteIdentifier(column);
+        }
+        if (list.empty())
+            throw CDaoException(SQLITE_ERROR, "SQLite",
+                                "Erro no arquivo de dados: a tabela '" + table + "' não existe em '" + otherPath +
+                                    "'.");
+        const std::string sql = "INSERT INTO " + alias + "." + QuoteIdentifier(table) + " (" + list + ") SELECT " +
+                                list + " FROM main." + QuoteIdentifier(table) +
+                                (whereClause.empty() ? "" : " " + whereClause);
+        Execute(sql, params);
+    });
+}
+
+void CDaoDatabase::DeleteFromOther(const std::string& otherPath, const std::string& table,
+                                   const std::string& whereClause, const SqlParams& params)
+{
+    WithAttached(otherPath, [&](const std::string& alias) {
+        Execute("DELETE FROM " + alias + "." + QuoteIdentifier(table) +
+                    (whereClause.empty() ? "" : " " + whereClause),
+                params);
+    });
+}
+
+CDaoAttachment::CDaoAttachment(CDaoDatabase& db, const std::string& otherPath) : m_db(db)
+{
+    m_alias = m_db.Attach(otherPath);
+}
+
+CDaoAttachment::~CDaoAttachment()
+{
+    m_db.Detach(m_alias);
+}
+
+CDaoTransaction::CDaoTransaction(CDaoDatabase& db) : m_db(db)
+{
+    m_db.BeginTrans();
+}
+
+CDaoTransaction::~CDaoTransaction()
+{
+    if (m_done)
+        return;
+    try {
+        m_db.Rollback();
+    } catch (...) {
+        // A destructor must not throw; the engine has dropped the transaction in that case anyway.
+    }
+}
+
+void CDaoTransaction::Commit()
+{
+    m_db.CommitTrans();
+    m_done = true;
+}

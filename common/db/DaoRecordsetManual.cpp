@@ -1,0 +1,185 @@
+#include "DaoRecordsetManual.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+[[noreturn]] void BindError(const char* name)
+{
+    throw CDaoException::Layer(AFX_DAO_ERROR_DFX_BIND, std::string("wrong field type: ") + name);
+}
+
+// A computed column has no declared type: its value is taken when it fits the getter's range.
+template <class T> bool ComputedFits(const COleVariant& v)
+{
+    if (!v.computed || !v.IsNumeric())
+        return false;
+    const double d = v.AsDouble();
+    if constexpr (std::numeric_limits<T>::is_integer) {
+        if (v.vt != VT_I4 && std::floor(d) != d)
+            return false;
+        return d >= static_cast<double>(std::numeric_limits<T>::min()) &&
+               d <= static_cast<double>(std::numeric_limits<T>::max());
+    } else {
+        return std::isfinite(d) && std::fabs(d) <= static_cast<double>(std::numeric_limits<T>::max());
+    }
+}
+
+template <class T> void ReadInteger(const CDaoRecordset& rs, const char* name, VARTYPE expected, T& out)
+{
+    const COleVariant v = rs.GetFieldValue(name);
+    if (v.IsNull()) {
+        out = 0;
+        return;
+    }
+    if (v.vt == expected && !v.computed) {
+        out = static_cast<T>(v.lVal);
+        return;
+    }
+    if (ComputedFits<T>(v)) {
+        out = static_cast<T>(v.vt == VT_I4 ? v.lVal : static_cast<std::int64_t>(v.AsDouble()));
+        return;
+    }
+    BindError(name);
+}
+
+template <class T> void ReadReal(const CDaoRecordset& rs, const char* name, VARTYPE expected, T& out)
+{
+    const COleVariant v = rs.GetFieldValue(name);
+    if (v.IsNull()) {
+        out = 0;
+        return;
+    }
+    if (v.vt == expected && !v.computed) {
+        out = static_cast<T>(v.dblVal);
+        return;
+    }
+    if (ComputedFits<T>(v)) {
+        out = static_cast<T>(v.AsDouble());
+        return;
+    }
+    BindError(name);
+}
+
+}  // namespace
+
+CDaoRecordsetManual::CDaoRecordsetManual(CDaoDatabase* pDatabase, int nOpenType, const char* sql)
+    : CDaoRecordset(pDatabase)
+{
+    if (sql)
+        Open(nOpenType, sql);
+}
+
+CDaoRecordsetManual::CDaoRecordsetManual(CDaoDatabase* pDatabase, int nOpenType, const std::string& sql,
+                                         const SqlParams& params)
+    : CDaoRecordset(pDatabase)
+{
+    Open(nOpenType, sql, params);
+}
+
+CDaoRecordsetManual::~CDaoRecordsetManual()
+{
+    if (IsOpen())
+        Close();
+}
+
+void CDaoRecordsetManual::GetFieldBool(const char* name, BOOL& value) const
+{
+    const COleVariant v = GetFieldValue(name);
+    if (v.IsNull()) {
+        value = FALSE;
+        return;
+    }
+    if ((v.vt == VT_BOOL && !v.computed) || (v.computed && v.IsNumeric())) {
+        value = v.AsDouble() != 0.0 ? TRUE : FALSE;
+        return;
+    }
+    BindError(name);
+}
+
+void CDaoRecordsetManual::GetFieldByte(const char* name, BYTE& value) const
+{
+    ReadInteger(*this, name, VT_UI1, value);
+}
+
+void CDaoRecordsetManual::GetFieldShort(const char* name, short& value) const
+{
+    ReadInteger(*this, name, VT_I2, value);
+}
+
+void CDaoRecordsetManual::GetFieldLong(const char* name, long& value) const
+{
+    // Long is 32 bits in the files, whatever the host's long is.
+    std::int32_t v32 = 0;
+    ReadInteger(*this, name, VT_I4, v32);
+    value = v32;
+}
+
+void CDaoRecordsetManual::GetFieldFloat(const char* name, float& value) const
+{
+    ReadReal(*this, name, VT_R4, value);
+}
+
+void CDaoRecordsetManual::GetFieldDouble(const char* name, double& value) const
+{
+    ReadReal(*this, name, VT_R8, value);
+}
+
+void CDaoRecordsetManual::GetFieldDate(const char* name, COleDateTime& value) const
+{
+    const COleVariant v = GetFieldValue(name);
+    if (v.IsNull())
+        return;  // a null date leaves the caller's date as it was
+    if (v.vt == VT_DATE && !v.computed) {
+        value.m_dt = v.dblVal;
+        value.m_status = COleDateTime::valid;
+        return;
+    }
+    BindError(name);
+}
+
+void CDaoRecordsetManual::GetFieldString(const char* name, std::string& value) const
+{
+    const COleVariant v = GetFieldValue(name);
+    if (v.IsNull()) {
+        value.clear();
+        return;
+    }
+    if (v.vt == VT_BSTR) {
+        // Up to the terminating zero, as a C string would hold it.
+        value = v.strVal.substr(0, v.strVal.find('\0'));
+        return;
+    }
+    BindError(name);
+}
+
+void CDaoRecordsetManual::SetFieldBool(const char* name, BOOL value)
+{
+    SetFieldValue(name, COleVariant::Bool(value != 0));
+}
+
+void CDaoRecordsetManual::SetFieldByte(const char* name, BYTE value)
+{
+    SetFieldValue(name, COleVariant::Byte(value));
+}
+
+void CDaoRecordsetManual::SetFieldShort(const char* name, short value)
+{
+    SetFieldValue(name, COleVariant::Short(value));
+}
+
+void CDaoRecordsetManual::SetFieldFloat(const char* name, float value)
+{
+    SetFieldValue(name, COleVariant::Float(value));
+}
+
+void CDaoRecordsetManual::SetFieldDate(const char* name, const COleDateTime& value)
+{
+    SetFieldValue(name, COleVariant::Date(value.m_dt));
+}
+
+void CDaoRecordsetManual::SetFieldString(const char* name, const std::string& value)
+{
+    SetFieldValue(name, COleVariant::Text(value));
+}

@@ -1,0 +1,198 @@
+// Each typed accessor takes exactly its own variant type, reads a null as zero (a date as unchanged) and
+// refuses any other type with the binding error, leaving the caller's value alone.
+#include "DaoRecordsetManual.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using zeltest::TempDir;
+
+namespace {
+
+const char* kSchema = R"(
+CREATE TABLE tipos (
+  b BIT, y BYTE, s SHORT, l LONG, f SINGLE, d DOUBLE, dt DATETIME, t TEXT(20));
+INSERT INTO tipos VALUES (-1, 200, -300, 70000, 0.8, 2.25, 39813.0, 'Cobre');
+INSERT INTO tipos VALUES (NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+)";
+
+class TypedFields : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        zeltest::MakeDatabase(dir.File("t.zel"), kSchema);
+        db.Open(dir.File("t.zel"));
+        rs = std::make_unique<CDaoRecordsetManual>(&db, dbOpenSnapshot, "SELECT * FROM tipos");
+    }
+    TempDir dir;
+    CDaoDatabase db;
+    std::unique_ptr<CDaoRecordsetManual> rs;
+};
+
+bool IsBindError(const std::function<void()>& read)
+{
+    try {
+        read();
+    } catch (const CDaoException& e) {
+        return !e.m_pErrorInfo && e.m_nAfxDaoError == AFX_DAO_ERROR_DFX_BIND;
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST_F(TypedFields, EachGetterReadsItsOwnType)
+{
+    BOOL b = 0;
+    BYTE y = 0;
+    short s = 0;
+    long l = 0;
+    float f = 0;
+    double d = 0;
+    COleDateTime dt;
+    std::string t;
+    rs->GetFieldBool("b", b);
+    rs->GetFieldByte("y", y);
+    rs->GetFieldShort("s", s);
+    rs->GetFieldLong("l", l);
+    rs->GetFieldFloat("f", f);
+    rs->GetFieldDouble("d", d);
+    rs->GetFieldDate("dt", dt);
+    rs->GetFieldString("T", t);  // column names are not case-sensitive
+    EXPECT_EQ(b, TRUE);
+    EXPECT_EQ(y, 200);
+    EXPECT_EQ(s, -300);
+    EXPECT_EQ(l, 70000);
+    EXPECT_EQ(f, 0.8f);  // single precision, as stored
+    EXPECT_EQ(d, 2.25);
+    EXPECT_EQ(dt.GetYear(), 2008);  // day 39813 counted from 30/12/1899
+    EXPECT_EQ(dt.GetMonth(), 12);
+    EXPECT_EQ(dt.GetDay(), 31);
+    EXPECT_EQ(dt.m_status, COleDateTime::valid);
+    EXPECT_EQ(t, "Cobre");
+}
+
+TEST_F(TypedFields, NullReadsAsZeroAndLeavesADateUnchanged)
+{
+    rs->MoveNext();
+    BOOL b = 5;
+    BYTE y = 5;
+    short s = 5;
+    long l = 5;
+    float f = 5;
+    double d = 5;
+    std::string t = "antes";
+    COleDateTime dt(2008, 12, 31);
+    const double before = dt.m_dt;
+    rs->GetFieldBool("b", b);
+    rs->GetFieldByte("y", y);
+    rs->GetFieldShort("s", s);
+    rs->GetFieldLong("l", l);
+    rs->GetFieldFloat("f", f);
+    rs->GetFieldDouble("d", d);
+    rs->GetFieldString("t", t);
+    rs->GetFieldDate("dt", dt);
+    EXPECT_EQ(b, FALSE);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(s, 0);
+    EXPECT_EQ(l, 0);
+    EXPECT_EQ(f, 0.0f);
+    EXPECT_EQ(d, 0.0);
+    EXPECT_EQ(t, "");
+    EXPECT_EQ(dt.m_dt, before);
+}
+
+TEST_F(TypedFields, WrongTypeIsTheBindingErrorAndTheValueIsUntouched)
+{
+    short s = 42;
+    float f = 4.5f;
+    long l = 9;
+    std::string t = "x";
+    COleDateTime dt(2000, 1, 1);
+    const double before = dt.m_dt;
+    BYTE y = 7;
+    BOOL b = 3;
+    double d = 1.5;
+    // A value that would convert still has the wrong type.
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldShort("f", s); }));
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldFloat("s", f); }));
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldLong("s", l); }));
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldString("l", t); }));
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldDate("d", dt); }));
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldByte("s", y); }));
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldBool("y", b); }));
+    EXPECT_TRUE(IsBindError([&] { rs->GetFieldDouble("f", d); }));
+    EXPECT_EQ(s, 42);
+    EXPECT_EQ(f, 4.5f);
+    EXPECT_EQ(l, 9);
+    EXPECT_EQ(t, "x");
+    EXPECT_EQ(dt.m_dt, before);
+    EXPECT_EQ(y, 7);
+    EXPECT_EQ(b, 3);
+    EXPECT_EQ(d, 1.5);
+}
+
+TEST_F(TypedFields, UnknownColumnThrowsWithErrorInformation)
+{
+    long l = 1;
+    try {
+        rs->GetFieldLong("nao_existe", l);
+        FAIL();
+    } catch (const CDaoException& e) {
+        EXPECT_TRUE(e.m_pErrorInfo);
+    }
+}
+
+TEST_F(TypedFields, ComputedColumnsTakeTheNumberWithinTheGettersRange)
+{
+    CDaoRecordsetManual agg(&db, dbOpenSnapshot,
+                            "SELECT MAX(y) AS Maximo, COUNT(*) AS n, SUM(f) AS soma, MAX(l) AS grande, "
+                            "MAX(t) AS texto FROM tipos");
+    long maximo = 0, n = 0;
+    short shortN = 0;
+    float soma = 0;
+    double somaD = 0;
+    agg.GetFieldLong("Maximo", maximo);
+    agg.GetFieldLong("n", n);
+    agg.GetFieldShort("n", shortN);
+    agg.GetFieldFloat("soma", soma);
+    agg.GetFieldDouble("soma", somaD);
+    EXPECT_EQ(maximo, 200);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(shortN, 2);
+    EXPECT_FLOAT_EQ(soma, 0.8f);
+    EXPECT_NEAR(somaD, 0.8, 1e-6);
+    BYTE tooBig = 1;
+    EXPECT_TRUE(IsBindError([&] { agg.GetFieldByte("grande", tooBig); }));  // 70000 does not fit
+    EXPECT_EQ(tooBig, 1);
+    long fromText = 3;
+    EXPECT_TRUE(IsBindError([&] { agg.GetFieldLong("texto", fromText); }));
+
+    // MAX over no rows is one row holding NULL, read as 0.
+    CDaoRecordsetManual none(&db, dbOpenSnapshot, "SELECT MAX(l) AS Maximo FROM tipos WHERE l > 1e9");
+    ASSERT_FALSE(none.IsEOF());
+    long empty = 5;
+    none.GetFieldLong("Maximo", empty);
+    EXPECT_EQ(empty, 0);
+}
+
+TEST_F(TypedFields, SettersStoreTheirTypesAndBoolAsMinusOne)
+{
+    CDaoRecordsetManual table(&db, dbOpenTable, "tipos");
+    table.AddNew();
+    table.SetFieldBool("b", 5);
+    table.SetFieldByte("y", 9);
+    table.SetFieldShort("s", -2);
+    table.SetFieldFloat("f", 1.5f);
+    COleDateTime date(2008, 12, 31);
+    table.SetFieldDate("dt", date);
+    table.SetFieldString("t", "Alumínio");
+    table.Update();
+    db.Close();
+    const std::string path = dir.File("t.zel");
+    EXPECT_EQ(zeltest::QueryText(path, "SELECT b FROM tipos WHERE y=9"), "-1");
+    EXPECT_EQ(zeltest::QueryText(path, "SELECT t||'/'||s||'/'||f FROM tipos WHERE y=9"), "Alumínio/-2/1.5");
+    EXPECT_EQ(zeltest::QueryText(path, "SELECT dt FROM tipos WHERE y=9"), "39813");
+}
