@@ -12,3 +12,17 @@ function(zel_add_test name)
     PROPERTIES LABELS "${T_LABELS}"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# zel_add_gui_test(name SOURCES ... LIBS ...): a GoogleTest program that needs a display, run whole
+# under a virtual X server as one CTest entry.
+function(zel_add_gui_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main zel_warnings)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${name}
+    COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set_tests_properties(${name} PROPERTIES LABELS gui TIMEOUT 300
+    ENVIRONMENT "NO_AT_BRIDGE=1;GTK_THEME=Adwaita;LANG=pt_BR.UTF-8")
+endfunction()
