@@ -93,6 +93,7 @@ void CDaoDatabase::Close()
 {
     if (!m_db)
         return;
+    FinalizeCachedStatements();
     if (m_transDepth > 0 && !sqlite3_get_autocommit(m_db))
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     m_transDepth = 0;
@@ -104,6 +105,41 @@ void CDaoDatabase::Close()
         m_lockFd = -1;
     }
     m_path.clear();
+}
+
+namespace {
+constexpr size_t kStatementCacheSize = 96;
+}
+
+sqlite3_stmt* CDaoDatabase::AcquireStatement(const std::string& sql)
+{
+    sqlite3* db = Handle();
+    if (auto it = m_statementCache.find(sql); it != m_statementCache.end()) {
+        sqlite3_stmt* stmt = it->second;
+        m_statementCache.erase(it);
+        return stmt;
+    }
+    return PrepareOrThrow(db, sql);
+}
+
+void CDaoDatabase::ReleaseStatement(const std::string& sql, sqlite3_stmt* stmt)
+{
+    if (!stmt)
+        return;
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (!m_db || m_statementCache.size() >= kStatementCacheSize) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    m_statementCache.emplace(sql, stmt);
+}
+
+void CDaoDatabase::FinalizeCachedStatements()
+{
+    for (auto& entry : m_statementCache)
+        sqlite3_finalize(entry.second);
+    m_statementCache.clear();
 }
 
 sqlite3* CDaoDatabase::Handle() const
@@ -145,7 +181,7 @@ void CDaoDatabase::Execute(const std::string& sql, const SqlParams& params, int 
         return;
     }
     sqlite3* db = Handle();
-    SqliteStatement stmt(db, sql, params);
+    SqliteStatement stmt(*this, sql, params);
     stmt.Run();
     m_recordsAffected = sqlite3_changes(db);
 }
@@ -233,6 +269,15 @@ void CDaoDatabase::Detach(const std::string& alias)
 {
     if (!m_db)
         return;
+    // Cached statements that name the alias would keep the file busy and fail after the detach.
+    for (auto it = m_statementCache.begin(); it != m_statementCache.end();) {
+        if (it->first.find(alias) != std::string::npos) {
+            sqlite3_finalize(it->second);
+            it = m_statementCache.erase(it);
+        } else {
+            ++it;
+        }
+    }
     sqlite3_exec(m_db, ("DETACH DATABASE " + alias).c_str(), nullptr, nullptr, nullptr);
     m_attached.erase(std::remove_if(m_attached.begin(), m_attached.end(),
                                     [&](const Attached& a) { return a.alias == alias; }),

@@ -6,9 +6,11 @@
 #include "SqlValue.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 inline constexpr int dbFailOnError = 128;
 
@@ -55,6 +57,11 @@ public:
 
     sqlite3* Handle() const;  // throws when closed
 
+    // Prepared statements are kept by SQL text and reused: most of a sizing run is the same few queries
+    // over and over. A statement is taken out while in use, so nested uses of one text each get their own.
+    sqlite3_stmt* AcquireStatement(const std::string& sql);
+    void ReleaseStatement(const std::string& sql, sqlite3_stmt* stmt);
+
 private:
     friend class CDaoAttachment;
     struct Attached {
@@ -74,6 +81,8 @@ private:
     long m_recordsAffected = 0;
     int m_aliasCounter = 0;
     std::vector<Attached> m_attached;
+    std::unordered_multimap<std::string, sqlite3_stmt*> m_statementCache;
+    void FinalizeCachedStatements();
 };
 
 // Keeps another database file attached for a scope, so that several cross-database statements can run

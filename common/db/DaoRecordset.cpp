@@ -163,7 +163,7 @@ void CDaoRecordset::Open(int nOpenType, const std::string& sql, const SqlParams&
 
 void CDaoRecordset::Load(const std::string& sql, const SqlParams& params)
 {
-    SqliteStatement stmt(m_pDatabase->Handle(), sql, params);
+    SqliteStatement stmt(*m_pDatabase, sql, params);
     sqlite3_stmt* s = stmt.Get();
     const bool table = m_openType == dbOpenTable;
     const int count = sqlite3_column_count(s);
