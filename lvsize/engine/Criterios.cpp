@@ -1,0 +1,177 @@
+// The last criteria of the chain: protection against indirect contact (TN), minimum section, neutral
+// section with harmonics, and the economic section that is only reported.
+
+#include "Calculo.h"
+
+#include "SqlValue.h"
+
+#include <cmath>
+
+namespace {
+constexpr int kMaxRepeticoesContatos = 100;
+const char* const kErroAgrupamento =
+    "Número de condutores calculado excede tabela de fator de agrupamento. Rever circuito.";
+const char* const kErroCapacidade = "Impossível devido ao critério capacidade de corrente.\nAumentar no. condutores.";
+const char* const kErroAumento = "Impossível aumentar a seção ou o número de condutores";
+}  // namespace
+
+BOOL CCalculo::Contatos_indiretos()
+{
+    m_bContatosVerificados = FALSE;
+    if (m_fTensaoFN < 50 || m_bDispensarContato)
+        return TRUE;
+
+    // Checked again after every raise: the raise and the re-run criteria may not suffice at once.
+    for (int repeticao = 0; repeticao < kMaxRepeticoesContatos; ++repeticao) {
+        const float fn = static_cast<float>(m_n);
+        const float m = fn * m_fS / m_fSecaoProtecao;
+        const float Lmax = fn * (0.8f * m_fTensaoFN / ((m + 1) * (0.0225f * m_fIt5s))) * m_fS;
+        if (m_fL <= Lmax) {
+            m_bContatosVerificados = m_fIt5s > 0;  // without a device current nothing was verified
+            return TRUE;
+        }
+        m_nCriterio = CRITERIO_CONTATOS;
+
+        if (m_n > 1) {
+            // Several conductors per phase: the total section the length needs, in the proportions of the
+            // table's largest section; used only when it adds copper, and never with fewer conductors than
+            // the circuit has (an imposed count stays).
+            float Sr = 0, Spr = 0;
+            m_pCapacidade->MoveLast();
+            m_pCapacidade->GetFieldFloat("secao_nominal", Sr);
+            m_pCapacidade->GetFieldFloat("secao_nominal_protecao", Spr);
+            const float e = (Sr / Spr + 1) * 0.0225f * m_fIt5s * m_fL / (0.8f * m_fTensaoFN);
+            const float f = e / Sr;
+            const float inteiro = std::floor(f);
+            float nNovo = f == inteiro ? inteiro : inteiro + 1;
+            if (nNovo >= 1000) {
+                Erro(kErroAgrupamento);
+                return FALSE;
+            }
+            if (nNovo < fn)
+                nNovo = fn;
+            if (e > fn * m_fS) {
+                m_n = static_cast<short>(nNovo);
+                m_fS = e / nNovo;
+            }
+        }
+
+        m_fS = Proxima_secao(m_fS);
+        if (!m_strErro.empty())
+            return FALSE;
+        if (!(Capacidade_corrente() && Queda_tensao() && Queda_tensao_partida() && Sobrecarga()))
+            return m_strErro.empty();
+        if (!m_strErro.empty())
+            return FALSE;
+    }
+    Erro(kErroAumento);
+    return FALSE;
+}
+
+BOOL CCalculo::Secao_minima()
+{
+    if (m_fSecaoMinima <= m_fS)
+        return m_strErro.empty();
+    m_nCriterio = CRITERIO_SECAO_MINIMA;
+    m_fS = Proxima_secao(m_fSecaoMinima - 0.1f);
+    if (m_strErro.empty()) {
+        if (Capacidade_corrente() && Queda_tensao() && Queda_tensao_partida() && Sobrecarga() && Contatos_indiretos())
+            Condutor_Neutro();
+    }
+    return m_strErro.empty();
+}
+
+BOOL CCalculo::Condutor_Neutro()
+{
+    switch (m_nSistema) {
+    case 1:
+    case 6:
+        m_fSecaoNeutro = m_fS;
+        return TRUE;
+    case 2:
+    case 4:
+    case 7:
+    case 11:
+        return TRUE;
+    default:
+        break;
+    }
+
+    try {
+        // The section that carries the neutral's harmonic current.
+        float Sh = 0;
+        BOOL achou = FALSE;
+        for (short i = m_n; i <= m_nMax && !achou; ++i) {
+            Fator_correcao_agrupamento(i);
+            if (!m_strErro.empty())
+                return FALSE;
+            if (m_fKagr == 0) {
+                Erro(kErroAgrupamento);
+                return FALSE;
+            }
+            const float Ih = static_cast<float>(m_fFd * m_fIb * m_dKh / (m_fKtemp * m_fKagr) / i);
+            m_pCapacidade->MoveLast();
+            while (!m_pCapacidade->IsBOF()) {
+                float cap = 0;
+                m_pCapacidade->GetFieldFloat("capacidade_corrente_capacidade", cap);
+                if (Ih > cap)
+                    break;
+                m_pCapacidade->GetFieldFloat("secao_nominal", Sh);
+                achou = TRUE;
+                m_pCapacidade->MovePrev();
+            }
+        }
+        if (!achou) {
+            Erro(kErroCapacidade);
+            return FALSE;
+        }
+
+        BYTE veias = 0;
+        {
+            const std::string sql = FormatC("SELECT VEIAS FROM CABO WHERE CABO_CODIGO=%i", m_nCabo);
+            auto rs = m_Consultas.Abrir(Catalogo(), sql);
+            rs->GetFieldByte("VEIAS", veias);
+        }
+
+        BOOL resultado = TRUE;
+        if (veias >= 2 && m_fS < Sh) {
+            // A multi-core cable's neutral is one of its cores: the whole cable grows.
+            m_fS = Sh;
+            m_nCriterio = CRITERIO_HARMONICAS;
+            if (Capacidade_corrente() && Queda_tensao() && Queda_tensao_partida() && Sobrecarga() &&
+                Contatos_indiretos())
+                Secao_minima();
+            resultado = m_strErro.empty();
+        } else if (veias >= 2 && m_fS > Sh) {
+            Sh = m_fS;
+        } else if ((m_nSistema == 5 || m_nSistema == 9 || m_nSistema == 10) && m_nHarmonica == 0 && veias == 1) {
+            Sh = Secao_neutro_tabelada(m_fS);
+        }
+        if (m_fS > Sh && m_nHarmonica >= 33 && veias == 1)
+            Sh = m_fS;
+        if (m_nSistema == 3 && m_fS > Sh)
+            Sh = m_fS;
+        m_fSecaoNeutro = Sh;
+        return resultado;
+    } catch (CDaoException& e) {
+        ErroBanco("CCalculo::Condutor_Neutro", e);
+        return TRUE;
+    }
+}
+
+void CCalculo::Secao_economica()
+{
+    if (m_nHorasAno <= 0)
+        return;
+    // Years 0 or a cost of 0 or less leave no meaningful optimum: nothing is reported then.
+    if (m_nAnos == 0 || m_nCustoInstalacao <= 0 || m_fTarifa < 0)
+        return;
+    const double c = std::pow(0.937, m_nAnos);
+    const float a = static_cast<float>(2.66 / std::sqrt(static_cast<double>(m_nHorasAno)));
+    const float b = static_cast<float>(0.69 / std::sqrt(1.0 - c));
+    const float Y = m_fFd * m_fIb / (m_fKagr * static_cast<float>(m_n) * m_fKtemp);
+    const float raiz = static_cast<float>(std::sqrt(static_cast<double>(m_fTarifa) / m_nCustoInstalacao));
+    const float economica = raiz * Y / (b * a);
+    if (std::isfinite(economica))
+        m_fSecaoEconomica = economica;
+}
