@@ -133,3 +133,22 @@ TEST_F(Recordsets, TableTypeWalksStoredOrderAddsAndEdits)
     CDaoRecordsetManual snapshot(&db, dbOpenSnapshot, "SELECT * FROM circuito");
     EXPECT_THROW(snapshot.Edit(), CDaoException);
 }
+
+TEST_F(Recordsets, ReusedStatementsSeeSchemaChangesAndNewBindings)
+{
+    const std::string sql = "SELECT * FROM circuito WHERE circuito_codigo=?";
+    for (const char* code : {"C1", "C2", "C1"}) {
+        CDaoRecordsetManual rs(&db, dbOpenSnapshot, sql, {std::string(code)});
+        std::string read;
+        rs.GetFieldString("circuito_codigo", read);
+        EXPECT_EQ(read, code);
+    }
+    db.Execute("ALTER TABLE circuito ADD COLUMN circuito_nova SHORT DEFAULT 4");
+    CDaoRecordsetManual after(&db, dbOpenSnapshot, sql, {std::string("C3")});
+    short added = 0;
+    after.GetFieldShort("circuito_nova", added);
+    EXPECT_EQ(added, 4);
+    db.Close();
+    db.Open(dir.File("p.zel"), true);  // nothing left holding the file
+    EXPECT_EQ(CDaoRecordsetManual(&db, dbOpenSnapshot, sql, {std::string("C2")}).GetRecordCount(), 1);
+}
