@@ -166,6 +166,9 @@ void CDaoRecordset::Load(const std::string& sql, const SqlParams& params)
     SqliteStatement stmt(*m_pDatabase, sql, params);
     sqlite3_stmt* s = stmt.Get();
     const bool table = m_openType == dbOpenTable;
+    // The first step may prepare the statement again (a reused statement after a schema change), so the
+    // columns are read after it.
+    bool haveRow = stmt.Step();
     const int count = sqlite3_column_count(s);
     const int first = table ? 1 : 0;
     m_columns.clear();
@@ -173,7 +176,7 @@ void CDaoRecordset::Load(const std::string& sql, const SqlParams& params)
     m_rowids.clear();
     for (int i = first; i < count; ++i)
         m_columns.push_back({sqlite3_column_name(s, i), VariantTypeOfDeclared(sqlite3_column_decltype(s, i))});
-    while (stmt.Step()) {
+    for (; haveRow; haveRow = stmt.Step()) {
         std::vector<COleVariant> row;
         row.reserve(m_columns.size());
         for (int i = first; i < count; ++i)
