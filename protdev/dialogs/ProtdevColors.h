@@ -1,0 +1,15 @@
+#pragma once
+// Protdev paints a valid field white on black and an invalid one yellow on black.
+
+#include "EditColor.h"
+#include "ValidityColors.h"
+
+inline void SetProtdevValidity(CEditColor& edit, bool valid)
+{
+    SetValidityColors(&edit, valid ? 1 : 0, zel::ui::kValidBackground, zel::ui::kValidText,
+                      zel::ui::kProtdevInvalidBackground, zel::ui::kInvalidText);
+}
+
+// The message of a rated current, or a curve current, typed twice.
+inline constexpr const char* kCorrenteJaCadastrada = "Corrente nominal já cadastrada !";
+inline constexpr const char* kAtencao = "ATENÇÃO";
