@@ -1,0 +1,34 @@
+#pragma once
+// One open Lvsize project. The document never works on the project file: it works on a temporary copy
+// (its working database) that the views, dialogs and the engine read and write directly. A save builds the
+// new file beside the target under a temporary name and renames it over the target, so the last good file
+// survives any failure.
+
+#include "Document.h"
+#include "MessageMap.h"
+
+#include <string>
+
+class CLvsizeDoc : public CProjectDocument, public CCmdTarget {
+public:
+    CLvsizeDoc();
+    ~CLvsizeDoc() override;
+
+    // Title of a new project, shown in the frame and printed in the reports.
+    static constexpr const char* kTituloSemNome = "Projeto_LVSIZE_sem_nome";
+
+    // The project template "ZelBt02.zel" every new project and every save starts from.
+    std::string m_strTemplateFile;
+
+    // The path, and the title it gives. The application enters the path in its recent-file list.
+    void SetPathName(const std::string& path);
+    bool IsModified() const { return CProjectDocument::IsModified(); }
+    void SetModifiedFlag(bool bModified = true) { CProjectDocument::SetModifiedFlag(bModified); }
+    void DeleteContents();
+    int OnNewDocument();
+    int OnOpenDocument(const std::string& path);
+    int OnSaveDocument(const std::string& path);
+
+    // The title a path gives: the file name without its directory, up to its last '.'.
+    static std::string TitleFromPath(const std::string& path);
+};

@@ -1,0 +1,223 @@
+// Lvsize on a virtual screen: started with the example project on copies of the shipped data files, its
+// main window with the circuit tree, the context menu's road, the about box and a second project, each
+// saved as a PNG into the folder given as the first argument. The second argument is the data folder, the
+// third the example project's SQL.
+#include "LvsizeApp.h"
+#include "LvsizeCommands.h"
+#include "LvsizeWindows.h"
+
+#include "AboutDlg.h"
+#include "Clock.h"
+#include "TestSupport.h"
+#include "WxDialog.h"
+#include "WxHost.h"
+
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+
+#include <gtk/gtk.h>
+#include <wx/image.h>
+#include <wx/mdi.h>
+#include <wx/utils.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+class SmokeApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+wxIMPLEMENT_APP_NO_MAIN(SmokeApp);
+
+namespace {
+
+int g_passed = 0;
+int g_failed = 0;
+std::string g_out = "screenshots";
+
+void Check(bool ok, const std::string& what)
+{
+    (ok ? g_passed : g_failed)++;
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+}
+
+void Pump(int rounds = 10)
+{
+    for (int i = 0; i < rounds; ++i) {
+        wxYield();
+        wxMilliSleep(20);
+    }
+}
+
+void Shot(wxWindow* w, const std::string& name)
+{
+    Pump(5);
+    Check(w && zel::wx::SaveScreenshot(w, g_out + "/" + name + ".png"), "screenshot " + name + ".png");
+}
+
+std::string Ler(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    if (argc < 4) {
+        std::printf("uso: lvsize_gui_smoke pasta-das-imagens pasta-dos-dados exemplo.sql\n");
+        return 2;
+    }
+    g_out = argv[1];
+    fs::create_directories(g_out);
+    g_out = fs::absolute(g_out).string();
+    Check(zel::wx::UsePortugueseLocale(), "pt_BR.UTF-8 locale in use");
+    int wxArgc = 1;
+    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
+        std::printf("0 passed, 1 failed\n");
+        return 1;
+    }
+    zel::wx::InitWxLocale();
+    wxInitAllImageHandlers();
+
+    zeltest::TempDir dir;
+    const std::string programa = dir.File("programa");
+    fs::create_directories(programa);
+    fs::create_directories(dir.File("tmp"));
+    ::setenv("TMPDIR", dir.File("tmp").c_str(), 1);
+    for (const char* f : {"ZelBt01.zel", "ZelBt02.zel", "ZelBt03.zel", "ZelBt04.zel", "Lvsize03.rpt", "Lvsize04.rpt",
+                          "Lvsize05.rpt"})
+        fs::copy_file(std::string(argv[2]) + "/" + f, programa + "/" + f);
+    const std::string projeto = dir.File("Edifício Central.lvp");
+    fs::copy_file(programa + "/ZelBt02.zel", projeto);
+    zeltest::RunSql(projeto, Ler(argv[3]));
+    zeltest::ScopedCurrentDir cwd(dir.Path());
+
+    SystemClock clock;
+    CAppContext context;
+    context.clock = &clock;
+    context.appTitle = kLvsizeTitle;
+    context.executablePath = programa + "/lvsize";
+    ScopedAppContext scope(context);
+    {
+        LvsizeWindows windows(context);
+        zel::wx::WxHost& host = windows.Host();
+        CLvsizeApp app;
+        app.m_strProfile = dir.File("Lvsize.ini");
+        app.m_commandLine = {projeto};
+        Check(windows.Start(app), "Lvsize starts with its main window");
+        Pump(30);
+        Check(!fs::exists(dir.File("ZEL.LOG")) && !fs::exists(dir.File("CRYSTAL.LOG")), "no error at start-up");
+        Check(app.Projetos().size() == 1, "one project open");
+        CLvsizeView& view = *app.ProjetoAtivo()->view;
+        CTreeCtrl& tree = view.GetTreeCtrl();
+        HTREEITEM raiz = tree.GetRootItem();
+        Check(raiz && tree.GetItemText(raiz) == "Origem", "the tree's root is Origem");
+        HTREEITEM qd1 = raiz ? tree.GetChildItem(raiz) : nullptr;
+        Check(qd1 && tree.GetItemText(qd1) == "QD1", "the first circuit is QD1");
+        tree.Expand(raiz, TVE_EXPAND);
+        if (qd1) {
+            tree.Expand(qd1, TVE_EXPAND);
+            tree.UserSelect(tree.GetChildItem(qd1));
+        }
+        app.GetMainFrame()->OnIdleUpdate();
+        Pump(10);
+        Check(windows.MainWindow()->GetTitle().utf8_str() == std::string("Lvsize - Edifício Central"),
+              "title of the main window");
+        Shot(windows.MainWindow(), "lvsize-main");
+
+        // The about box.
+        host.onDialogShown = [&](zel::wx::WxDialog& w) {
+            if (w.Model().GetTemplateId() == IDD_ABOUTBOX)
+                Shot(&w, "lvsize-sobre");
+            w.Model().UserEnter();
+        };
+        app.GetMainFrame()->OnCommand(ID_LVSIZE_APP_ABOUT);
+        host.onDialogShown = nullptr;
+
+        // Sizing the project: its preview window shows, or with no printer installed the printer message.
+        std::string mensagem;
+        host.onMessageShown = [&](wxWindow& box) {
+            if (auto* m = dynamic_cast<wxMessageDialog*>(&box))
+                mensagem = m->GetMessage().utf8_string();
+            Shot(&box, "lvsize-mensagem");
+            gtk_dialog_response(GTK_DIALOG(box.GetHandle()), GTK_RESPONSE_OK);
+        };
+        tree.UserSelect(raiz);
+        app.GetMainFrame()->OnCommand(ID_PROJETO_CALCULAR);
+        Pump(20);
+        Check(!fs::exists(dir.File("ZEL.LOG")), "the project is sized without an error");
+        wxWindow* preview = nullptr;
+        for (wxWindow* w : wxTopLevelWindows)
+            if (w->IsShown() && w->GetLabel().utf8_str() == std::string(CLvsizeView::kTituloRelatorio))
+                preview = w;
+        if (!preview) {
+            // No CUPS printer on this machine: the message stands for the report.
+            Check(!fs::exists(dir.File("CRYSTAL.LOG")), "no report error");
+            Check(mensagem == CLvsizeView::kSemImpressora, "no printer here: the report ends with the printer message");
+        } else {
+            Shot(preview, "lvsize-relatorio-projeto");
+            preview->Close(true);
+            Pump(5);
+        }
+
+        // Including a circuit opens the characteristics dialog (148), cancelled here: the tree stays.
+        int dialogo = 0;
+        host.onDialogShown = [&](zel::wx::WxDialog& w) {
+            dialogo = w.Model().GetTemplateId();
+            Shot(&w, "lvsize-incluir-" + std::to_string(dialogo));
+            w.Model().UserCancel();
+        };
+        mensagem.clear();
+        tree.UserSelect(raiz);
+        app.GetMainFrame()->OnCommand(ID_CIRCUITO_INCLUIR);
+        host.onDialogShown = nullptr;
+        Check(dialogo == 148 || mensagem.find("CCaracteristicas") != std::string::npos,
+              "the include command opens the characteristics dialog");
+        Check(tree.GetChildItem(raiz) == qd1, "cancelling the dialog changes nothing");
+
+        // A second project as a second tab.
+        app.GetMainFrame()->OnCommand(ID_FILE_NEW);
+        Pump(20);
+        Check(app.Projetos().size() == 2, "a second project opens");
+        Check(windows.MainWindow()->GetTitle().utf8_str() == std::string("Lvsize - Projeto_LVSIZE_sem_nome"),
+              "the caption follows the active project");
+        Shot(windows.MainWindow(), "lvsize-dois-projetos");
+        app.GetMainFrame()->OnCommand(ID_JANELA_PROXIMA);
+        Pump(20);
+        Check(app.ProjetoAtivo() && app.ProjetoAtivo()->doc->GetTitle() == "Edifício Central" &&
+                  windows.MainWindow()->GetTitle().utf8_str() == std::string("Lvsize - Edifício Central"),
+              "the next window is the first project again");
+        auto* mdi = dynamic_cast<wxMDIParentFrame*>(windows.MainWindow());
+        Check(mdi && mdi->GetActiveChild() &&
+                  mdi->GetActiveChild()->GetTitle().utf8_str() == std::string("Edifício Central"),
+              "and its tab is the one shown");
+        Shot(windows.MainWindow(), "lvsize-proxima-janela");
+
+        // "S&air" from inside the main loop; the second project is not modified, the first one was sized.
+        app.ProjetoAtivo()->doc->SetModifiedFlag(false);
+        for (const auto& p : app.Projetos())
+            p->doc->SetModifiedFlag(false);
+        wxTheApp->CallAfter([&app] { app.GetMainFrame()->OnCommand(ID_APP_EXIT); });
+        wxTheApp->OnRun();
+        windows.Finish(app);
+        Pump(5);
+        int copias = 0;
+        for (const auto& e : fs::directory_iterator(dir.File("tmp")))
+            copias += e.path().filename().string().rfind("ZEL", 0) == 0;
+        Check(copias == 0, "no temporary copy left after the exit");
+    }
+    wxEntryCleanup();
+    std::printf("%d passed, %d failed\n", g_passed, g_failed);
+    return g_failed == 0 ? 0 : 1;
+}
