@@ -1,0 +1,260 @@
+// Mvsize's company (160), project-data (143) and print-options (146) dialogs.
+#include "MvDialogosFixture.h"
+
+#include "CircuitoSelecionado.h"
+#include "DialogosIds.h"
+#include "Empresa.h"
+#include "Impressao.h"
+#include "ProjetoDados.h"
+
+#include <filesystem>
+#include <fstream>
+
+using namespace mvdlg;
+using namespace mvdlgtest;
+
+namespace {
+
+class MvEmpresa : public MvUi {
+protected:
+    MvEmpresa() : anterior(GetCompanyFile()) { SetCompanyFile(Arquivo()); }
+    ~MvEmpresa() override { SetCompanyFile(anterior); }
+    std::string Arquivo() const { return dir.File("empresa.zel"); }
+    void Escrever(const std::string& texto) { std::ofstream(Arquivo(), std::ios::binary) << texto; }
+    void SemTemporarios()
+    {
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            EXPECT_EQ(e.path().filename().string().rfind("empresa.zel.", 0), std::string::npos) << e.path();
+    }
+    std::string anterior;
+};
+
+TEST_F(MvEmpresa, FirstUseCreatesAnEmptyFileAndOkWritesTheNameWithoutLineEnd)
+{
+    CEmpresa dlg;
+    const int r = host.Run(dlg, [this](DialogDriver& d) {
+        EXPECT_TRUE(std::filesystem::exists(Arquivo()));
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "");
+        d.Type(IDC_NOME_EMPRESA, "D'Ávila Engenharia; [Filial São João]");
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "D'Ávila Engenharia; [Filial Sã");  // 30 characters typed at most
+        d.Click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(zeltest::ReadFile(Arquivo()), "D'Ávila Engenharia; [Filial Sã");
+    SemTemporarios();
+}
+
+TEST_F(MvEmpresa, ShowsTheWholeFirstLineAndWritesItBackUnchanged)
+{
+    const std::string quarenta = "Companhia Hidrelétrica do Vale São João";  // 40 characters
+    Escrever(quarenta + "\r\nsegunda linha");
+    CEmpresa dlg;
+    const int r = host.Run(dlg, [&](DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), quarenta);
+        EXPECT_TRUE(d.Enabled(IDOK));
+        d.Type(IDC_NOME_EMPRESA, "X");  // the edit is already past its limit
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), quarenta);
+        d.Click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(zeltest::ReadFile(Arquivo()), quarenta);
+    Escrever("Curta\nsegunda");
+    EXPECT_EQ(CEmpresa::LerNome(Arquivo()), "Curta");
+    EXPECT_EQ(CEmpresa::LerNome(dir.Path()), "");  // a file error leaves the name empty
+}
+
+TEST_F(MvEmpresa, TypingAndPastingStopAt30CharactersWhereverTheCaretIs)
+{
+    CEmpresa dlg;
+    host.Run(dlg, [](DialogDriver& d) {
+        d.Type(IDC_NOME_EMPRESA, "Usina São João Geração Lt");  // 25
+        d.Caret(IDC_NOME_EMPRESA, 5).PasteByKey(IDC_NOME_EMPRESA, " Nova Era");
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "Usina Nova São João Geração Lt");  // 5 of the 9 fit
+        d.Type(IDC_NOME_EMPRESA, "X");
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "Usina Nova São João Geração Lt");
+        d.Type(IDC_NOME_EMPRESA, "\b\bX");
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "Usina NoX São João Geração Lt");
+        d.Escape();
+    });
+}
+
+TEST_F(MvEmpresa, AnEmptyNameDisablesOkAndCancelLeavesTheFile)
+{
+    Escrever("Antiga\nsegunda");
+    CEmpresa dlg;
+    host.Run(dlg, [](DialogDriver& d) {
+        d.Clear(IDC_NOME_EMPRESA);
+        EXPECT_FALSE(d.Enabled(IDOK));
+        d.Type(IDC_NOME_EMPRESA, "Nova");
+        EXPECT_TRUE(d.Enabled(IDOK));
+        d.Escape();
+    });
+    EXPECT_EQ(zeltest::ReadFile(Arquivo()), "Antiga\nsegunda");
+}
+
+TEST_F(MvEmpresa, AFailedWriteIsReportedAndKeepsTheOldFile)
+{
+    const std::string pasta = dir.File("sumida");
+    std::filesystem::create_directory(pasta);
+    SetCompanyFile(pasta + "/empresa.zel");
+    std::ofstream(pasta + "/empresa.zel", std::ios::binary) << "Antiga";
+    CEmpresa dlg;
+    host.Run(dlg, [&](DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "Antiga");
+        std::filesystem::rename(pasta, pasta + "2");  // nothing can be written where the file was
+        Put(d, IDC_NOME_EMPRESA, "Nova");
+        d.Click(IDOK);
+        EXPECT_FALSE(d.Ended());
+        d.Escape();
+    });
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("empresa"), std::string::npos);
+    EXPECT_EQ(zeltest::ReadFile(pasta + "2/empresa.zel"), "Antiga");
+    EXPECT_FALSE(std::filesystem::exists(pasta));
+}
+
+class MvProjetoDados : public MvUi {};
+
+TEST_F(MvProjetoDados, LabelsOfFourFieldsHaveNoAccelerators)
+{
+    CProjeto_dados dlg;
+    ASSERT_NE(dlg.GetTemplate(), nullptr);
+    std::vector<std::string> rotulos;
+    for (const ControlTemplate& c : dlg.GetTemplate()->controls)
+        if (c.id == IDC_STATIC)
+            rotulos.push_back(c.label);
+    EXPECT_EQ(rotulos, (std::vector<std::string>{"&Cliente:", "Responsável:", "Data de criação:",
+                                                 "Número de revisão:", "Comentário:"}));
+}
+
+TEST_F(MvProjetoDados, ANewProjectShowsTodayAndOkWaitsForARealDate)
+{
+    CProjeto_dados dlg;
+    host.Run(dlg, [](DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_DATA_CRIACAO), "17/05/2024");
+        EXPECT_TRUE(d.Enabled(IDOK));
+        for (const char* data : {"31/02/2024", "00/01/2024", "15/13/2024", "01/01/1900", ""}) {
+            Put(d, IDC_DATA_CRIACAO, data);
+            EXPECT_FALSE(d.Enabled(IDOK)) << data;
+            d.Click(IDOK);
+            EXPECT_FALSE(d.Ended()) << data;
+        }
+        Put(d, IDC_DATA_CRIACAO, "29/02/2024");
+        EXPECT_TRUE(d.Enabled(IDOK));
+        EXPECT_EQ(Fundo(d, IDC_DATA_CRIACAO), kBranco);  // the date is not coloured
+        d.Escape();
+    });
+    EXPECT_EQ(Q("SELECT COUNT(*) FROM projeto"), "0");
+}
+
+TEST_F(MvProjetoDados, SavingTwiceEditsTheSameSingleRow)
+{
+    for (const char* revisao : {"1", "2"}) {
+        CProjeto_dados dlg;
+        const int r = host.Run(dlg, [&](DialogDriver& d) {
+            Put(d, IDC_CLIENTE, "Usina São João - cliente final");  // 20 characters kept
+            Put(d, IDC_RESPONSAVEL, "Eng. D'Ávila");
+            Put(d, IDC_COMENTARIO, "Primeira linha\nsegunda; [obs]");
+            Put(d, IDC_DATA_CRIACAO, "03/04/2023");
+            Put(d, IDC_NUMERO_REVISAO, revisao);
+            d.Click(IDOK);
+        });
+        EXPECT_EQ(r, IDOK);
+    }
+    EXPECT_EQ(Q("SELECT COUNT(*) FROM projeto"), "1");
+    EXPECT_EQ(Q("SELECT projeto_cliente||'|'||projeto_responsavel||'|'||projeto_numero_revisao FROM projeto"),
+              "Usina São João - cli|Eng. D'Ávila|2");
+    EXPECT_EQ(Q("SELECT projeto_comentario FROM projeto"), "Primeira linha\nsegunda; [obs]");
+    CProjeto_dados dlg;
+    host.Run(dlg, [](DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_DATA_CRIACAO), "03/04/2023");
+        EXPECT_EQ(d.Text(IDC_RESPONSAVEL), "Eng. D'Ávila");
+        EXPECT_EQ(d.Text(IDC_NUMERO_REVISAO), "  2");
+        d.Escape();
+    });
+}
+
+TEST_F(MvProjetoDados, ANullDateShowsTheZeroDateAndCancelChangesNothing)
+{
+    Sql("INSERT INTO projeto(projeto_cliente,projeto_responsavel,projeto_data_criacao,projeto_numero_revisao,"
+        "projeto_comentario) VALUES('C','R',NULL,3,'')");
+    CProjeto_dados dlg;
+    host.Run(dlg, [](DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_DATA_CRIACAO), "30/12/1899");
+        EXPECT_FALSE(d.Enabled(IDOK));
+        Put(d, IDC_DATA_CRIACAO, "01/02/2025");
+        Put(d, IDC_CLIENTE, "Outro");
+        d.Escape();
+    });
+    EXPECT_EQ(Q("SELECT projeto_cliente||'|'||ifnull(projeto_data_criacao,'null') FROM projeto"), "C|null");
+}
+
+TEST_F(MvProjetoDados, AFailedSaveIsReportedAndKeepsTheDialogOpen)
+{
+    Sql("CREATE TRIGGER falha BEFORE INSERT ON projeto BEGIN SELECT RAISE(ABORT, 'falha'); END");
+    CProjeto_dados dlg;
+    const int r = host.Run(dlg, [](DialogDriver& d) {
+        Put(d, IDC_CLIENTE, "Cliente");
+        d.Click(IDOK);
+        EXPECT_FALSE(d.Ended());
+        d.Escape();
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(Q("SELECT COUNT(*) FROM projeto"), "0");
+    EXPECT_NE(Log().find("CProjeto_dados::OnOK"), std::string::npos);
+}
+
+TEST(MvImpressao, OpensOnOneCopyOfAllPagesAndChecksTheRangeInMvsizesColour)
+{
+    CAppContext contexto;
+    HeadlessHost host(contexto);
+    ScopedAppContext escopo(contexto);
+    CImpressao dlg;
+    int r = host.Run(dlg, [](DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_NUMERO_COPIAS), "1");
+        EXPECT_TRUE(d.Checked(IDC_TODAS));
+        EXPECT_FALSE(d.Enabled(IDC_PAGINA_INICIAL));
+        EXPECT_TRUE(d.Enabled(IDOK));
+        Put(d, IDC_NUMERO_COPIAS, "0");
+        EXPECT_FALSE(d.Enabled(IDOK));
+        EXPECT_EQ(Fundo(d, IDC_NUMERO_COPIAS), kInvalido);
+        Put(d, IDC_NUMERO_COPIAS, "2");
+        EXPECT_EQ(Fundo(d, IDC_NUMERO_COPIAS), kBranco);
+        d.Click(IDC_DE);
+        EXPECT_TRUE(d.Enabled(IDC_PAGINA_INICIAL));
+        EXPECT_FALSE(d.Enabled(IDOK));  // no pages yet
+        EXPECT_EQ(Fundo(d, IDC_PAGINA_INICIAL), kInvalido);
+        struct Caso {
+            const char *de, *ate;
+            bool ok;
+        };
+        for (const Caso& c : {Caso{"3", "2", false}, Caso{"0", "2", false}, Caso{"2", "0", false},
+                              Caso{"2", "2", true}, Caso{"1", "5", true}}) {
+            Put(d, IDC_PAGINA_INICIAL, c.de);
+            Put(d, IDC_PAGINA_FINAL, c.ate);
+            EXPECT_EQ(d.Enabled(IDOK), c.ok) << c.de << "-" << c.ate;
+        }
+        d.Click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(dlg.m_nIntervalo, 1);
+    EXPECT_EQ(dlg.m_nCopias, 2);
+    EXPECT_EQ(dlg.m_nPaginaInicial, 1);
+    EXPECT_EQ(dlg.m_nPaginaFinal, 5);
+
+    CImpressao todas;
+    r = host.Run(todas, [](DialogDriver& d) {
+        d.Click(IDC_DE);
+        Put(d, IDC_PAGINA_INICIAL, "9");
+        Put(d, IDC_PAGINA_FINAL, "1");
+        d.Click(IDC_TODAS);  // the range no longer counts
+        EXPECT_TRUE(d.Enabled(IDOK));
+        d.Click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(todas.m_nIntervalo, 0);
+    EXPECT_EQ(todas.m_nCopias, 1);
+}
+
+}  // namespace
