@@ -207,7 +207,14 @@ BOOL CCalculo::Queda_tensao()
             m_n = m;
             if (m_nCriterio != mvsize::CRITERIO_CURTO)
                 m_nCriterio = mvsize::CRITERIO_QUEDA;
-            return Capacidade_corrente();
+            if (!Capacidade_corrente())
+                return FALSE;
+            // When no capacity row from d up carries the current (d above the rows, which stop at 500 mm2),
+            // the re-run goes on to more conductors at a smaller section, whose drop this walk has not seen.
+            // n only grows, so this ends.
+            if (m_n != m)
+                return Queda_tensao();
+            return TRUE;
         }
         if (semValores)
             break;
@@ -330,7 +337,9 @@ BOOL CCalculo::Curto_circuito()
             return FALSE;
         }
     } else {
-        m_n = static_cast<short>(std::trunc(sMin / static_cast<float>(maior)) + 1);
+        // Counted in float first: a 16-bit count would wrap (and pass the 1000 test below) for a large S_min.
+        const float n = std::trunc(sMin / static_cast<float>(maior)) + 1;
+        m_n = n < 1000.0f ? static_cast<short>(n) : static_cast<short>(1000);
     }
     // The re-run criteria may change n (or stop at a section below S_min / n); the raise repeats until
     // the section per conductor withstands the current.

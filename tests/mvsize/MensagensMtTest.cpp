@@ -48,6 +48,10 @@ TEST(MensagensMt, CadaFalhaDaSuaMensagem)
         {"curto n imposto", [](Circuito& c) { c.icc = 100; c.tempoCurto = 1; c.condutores = 1; }, kCurto},
         // 100000 kA: S_min / 500 needs more than 1000 conductors.
         {"curto n demais", [](Circuito& c) { c.icc = 100000; c.tempoCurto = 1; }, kAgrupamento},
+        // Values the fields accept, on an imposed 10 mm2 (3,6/6 kV is made in 10 mm2): S_min = 568 kA x
+        // sqrt(9999 s) / 142 = 399980 mm2, 39999 conductors, more than a 16-bit count holds.
+        {"curto n alem de 16 bits", [](Circuito& c) { c.icc = 568; c.tempoCurto = 9999; c.secaoImposta = 10; c.classe = 1; c.corrente = 10; },
+         kAgrupamento},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);

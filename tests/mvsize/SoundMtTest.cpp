@@ -231,3 +231,22 @@ TEST(SoundMt, FalhaNoLacoRelatadaUmaVez)
     EXPECT_EQ(r.erro, "Database Error");
     EXPECT_EQ(a.mensagens.shown.size(), 1u);
 }
+
+// The drop asks for more than the capacity rows reach: with 0.22 % allowed over 1 km only 630 mm2 serves one
+// conductor (trefoil, 8,7/15 kV, 200 A: 0.2132 %; 500 mm2 0.2379 %), but the capacity rows stop at 500, so
+// its re-run goes on to two conductors at a small section. That pair must meet the drop too: halved per
+// conductor, 150 mm2 gives 0.5004 / 2 = 0.2502 % and 185 mm2 0.4238 / 2 = 0.2119 % -> 2 x 185 mm2.
+TEST(SoundMt, QuedaReverificadaComMaisCondutores)
+{
+    Ambiente a;
+    Circuito c;
+    c.quedaMaxima = 0.22f;
+    a.Inserir(c);
+    const auto r = a.Calcular(1);
+    ASSERT_TRUE(r.ok) << r.erro;
+    EXPECT_EQ(r.n, 2);
+    EXPECT_EQ(r.S, 185);
+    EXPECT_EQ(r.criterio, mvsize::CRITERIO_QUEDA);
+    EXPECT_NEAR(r.queda, 0.2119, 0.0005);
+    EXPECT_EQ(mvtest::Valor(a.Linhas(1), "Seção nominal dos condutores:"), "2 x 185 mm²");
+}
