@@ -114,6 +114,7 @@ void CCalculo::LerTabelasCatalogo()
     m_nU = consideraTensaoFase ? m_nTensaoFF : static_cast<short>(m_fTensaoFN);
 
     m_fICircuitosProprios = 0;
+    m_CircuitosVisitados = {m_nCircuito};
     m_fIMotoresTotal = m_fFpMotoresTotal = 0;
     m_fICargasTotal = m_fFpCargasTotal = 0;
     GetCorrente(m_nCircuito, m_fIb, m_fFp, m_fIp, m_fFpp, static_cast<float>(m_nU), fatorDemanda);

@@ -11,6 +11,7 @@
 #include "TabelaSelecao.h"
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,7 @@ private:
     float m_fFpMotoresTotal = 0;
     float m_fICargasTotal = 0;
     float m_fFpCargasTotal = 0;
+    std::set<short> m_CircuitosVisitados;  // the subtree walk meets each circuit once, even in a damaged file
 
     // Kept open for the calculation; the curve points come from the catalogue reads below.
     std::shared_ptr<CDaoRecordsetManual> m_pCapacidade;

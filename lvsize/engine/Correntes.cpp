@@ -87,6 +87,10 @@ void CCalculo::GetCorrente(short circuito, float& I, float& fp, float& Ip, float
         while (!rs.IsEOF() && m_strErro.empty()) {
             short filho = 0;
             rs.GetFieldShort("circuito_sequencial", filho);
+            // Parent links that loop back (a damaged file) would recurse without end.
+            if (!m_CircuitosVisitados.insert(filho).second)
+                throw CDaoException::Layer(AFX_DAO_ERROR_ENGINE_INITIALIZATION,
+                                           FormatC("circuitos em ciclo (circuito %i)", filho));
             float If = 0, fpf = 0, Ipf = 0, fppf = 0;
             GetCorrente(filho, If, fpf, Ipf, fppf, U, fatorSistema);
             if (If > 0)

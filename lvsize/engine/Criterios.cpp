@@ -74,6 +74,10 @@ BOOL CCalculo::Secao_minima()
         return m_strErro.empty();
     m_nCriterio = CRITERIO_SECAO_MINIMA;
     m_fS = Proxima_secao(m_fSecaoMinima - 0.1f);
+    // A minimum that is not nominal but lies within 0.1 above a nominal section (2.55) finds that section:
+    // go on to the next one, the result must not stay below the minimum.
+    while (m_strErro.empty() && m_fS > 0 && m_fS < m_fSecaoMinima)
+        m_fS = Proxima_secao(m_fS);
     if (m_strErro.empty()) {
         if (Capacidade_corrente() && Queda_tensao() && Queda_tensao_partida() && Sobrecarga() && Contatos_indiretos())
             Condutor_Neutro();
@@ -98,9 +102,12 @@ BOOL CCalculo::Condutor_Neutro()
     }
 
     try {
-        // The section that carries the neutral's harmonic current.
+        // The section that carries the neutral's harmonic current. Counts above n are only tried for it:
+        // the grouping factor (and its beyond-table freeze) stay those of the phases' n.
         float Sh = 0;
         BOOL achou = FALSE;
+        const float kagrFases = m_fKagr;
+        const BOOL alemTabelaFases = m_bAlemTabela;
         for (short i = m_n; i <= m_nMax && !achou; ++i) {
             Fator_correcao_agrupamento(i);
             if (!m_strErro.empty())
@@ -121,6 +128,8 @@ BOOL CCalculo::Condutor_Neutro()
                 m_pCapacidade->MovePrev();
             }
         }
+        m_fKagr = kagrFases;
+        m_bAlemTabela = alemTabelaFases;
         if (!achou) {
             Erro(kErroCapacidade);
             return FALSE;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 using namespace lvtest;
@@ -96,6 +97,31 @@ TEST(Criterios, MinimumSectionRaisesTheResult)
     EXPECT_EQ(Valor(a.Linhas(1), "Critério de dimensionamento:"), "Seção mínima");
 }
 
+// A minimum that is not a nominal section but lies within 0.1 mm2 above one (the dialog takes any
+// "###.##"): the section found must not stay below it. 2.55 - 0.1 finds 2.5, which is still too small.
+TEST(Criterios, MinimumSectionIsNeverUndercut)
+{
+    const struct {
+        float minima;
+        const char* secao;
+    } casos[] = {{2.45f, "1 x    2.5 mm2"}, {2.55f, "1 x    4 mm2"}, {3.95f, "1 x    4 mm2"}, {4.05f, "1 x    6 mm2"}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.minima);
+        Ambiente a;
+        Circuito c;
+        c.corrente = 15;
+        c.secaoMinima = caso.minima;
+        a.Inserir(c);
+
+        const Calculo r = a.Calcular(1);
+
+        ASSERT_TRUE(r.ok) << r.erro;
+        EXPECT_EQ(Valor(a.Linhas(1), "Seção nominal dos condutores :"), caso.secao);
+        EXPECT_GE(r.S, caso.minima);
+        EXPECT_EQ(Valor(a.Linhas(1), "Critério de dimensionamento:"), "Seção mínima");
+    }
+}
+
 // Temperature: 40 C on PVC in air is 0.87. 15 / 0.87 = 17.24 A: 1.5 mm2 (17.5 A) still carries it.
 TEST(Criterios, AmbientTemperatureFactor)
 {
@@ -161,6 +187,40 @@ TEST(Criterios, HarmonicsRaiseAMultiCoreCable)
     EXPECT_EQ(Valor(linhas, "Fator de correção de harmônicas :"), "1.19");
     EXPECT_EQ(Valor(linhas, "Seção nominal do condutor neutro :"), "1 x    25 mm2");
     EXPECT_FALSE(Tem(linhas, "  Ver condições para redução do condutor neutro"));
+}
+
+// The neutral's harmonic current may need more conductors than the phases (220 A x 1.19 = 261.8 A > 239 A
+// of 120 mm2, the largest section): looking for its section tries the grouping factor of two circuits
+// (0.80), which is not the circuit's. The result, one 120 mm2 conductor per phase, is grouped alone.
+TEST(Criterios, NeutralHarmonicWalkLeavesTheGroupingFactorOfTheResult)
+{
+    Ambiente a;
+    Circuito c;
+    c.sistema = 5;
+    c.cabo = 1;
+    c.Uff = 380;
+    c.corrente = 220;
+    c.harmonica = 40;
+    c.horas = 8760;
+    c.custo = 100;
+    c.anos = 10;
+    c.tarifa = 0.5f;
+    c.dispensarSobrecarga = true;
+    c.respostas = {{1, 1}, {2, 2}};
+    a.Inserir(c);
+
+    ASSERT_TRUE(a.Calcular(1).ok);
+
+    const auto linhas = a.Linhas(1);
+    EXPECT_EQ(Valor(linhas, "Seção nominal dos condutores :"), "1 x  120 mm2");
+    EXPECT_EQ(Valor(linhas, "Fator de correção de agrupamento :", 3), "1.00");
+    EXPECT_EQ(Valor(linhas, "Capacidade de condução de corrente :"), "1 x   239.0 A");
+    // Y = fd Ib / (k_agr n k_temp) = 220 A; sqrt(0.5 / 100) x 220 / (b a) with a = 2.66 / sqrt(8760),
+    // b = 0.69 / sqrt(1 - 0.937^10).
+    const double a10 = 2.66 / std::sqrt(8760.0), b10 = 0.69 / std::sqrt(1 - std::pow(0.937, 10));
+    char esperado[64];
+    std::snprintf(esperado, sizeof esperado, "1 x %7.1f", std::sqrt(0.5 / 100) * 220 / (b10 * a10));
+    EXPECT_EQ(Valor(linhas, "Seção total do condutor, critério econômico :"), esperado);
 }
 
 // The factor is read from 33 % on, from the column of the system's type; 32 % keeps 1.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using namespace lvtest;
 
 // An imposed section that the circuit's tables lack leaves the kept capacity rows empty; the criterion
@@ -368,4 +370,47 @@ TEST(Sound, G4_FailureInsideTheSubtreeWalkIsReportedOnce)
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.erro, "Database error.");
     EXPECT_EQ(a.mensagens.shown.size(), 1u);
+}
+
+// Parent links that loop in a damaged file (F2 -> F3 -> F2, or a circuit its own parent): the subtree walk
+// recursed until the stack ran out. It must end with a database error, reported once.
+TEST(Sound, G5_ParentLinksInACycleEndTheCalculation)
+{
+    const struct {
+        const char* caso;
+        const char* sql;
+        short circuito;
+    } casos[] = {
+        {"F3 parent of F2", "UPDATE circuito SET circuito_sequencial_pai=3 WHERE circuito_sequencial=2", 2},
+        {"QD its own parent", "UPDATE circuito SET circuito_sequencial_pai=1 WHERE circuito_sequencial=1", 1},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        Ambiente a;
+        Circuito alimentador;
+        alimentador.codigo = "QD";
+        a.Inserir(alimentador);
+        for (short i = 2; i <= 3; ++i) {
+            Circuito filho;
+            filho.seq = i;
+            filho.pai = static_cast<short>(i - 1);
+            filho.codigo = "F" + std::to_string(i);
+            filho.corrente = 5;
+            a.Inserir(filho);
+        }
+        a.Sql(caso.sql);
+
+        // In a child process first: the unbounded walk ends the process.
+        EXPECT_EXIT(std::exit(a.Calcular(caso.circuito).erro == "Database error." ? 0 : 1),
+                    ::testing::ExitedWithCode(0), "");
+        if (HasFailure())
+            return;
+
+        const Calculo r = a.Calcular(caso.circuito);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.erro, "Database error.");
+        EXPECT_EQ(a.mensagens.shown.size(), 1u);
+        EXPECT_NE(zeltest::ReadFile(a.dir.File("ZEL.LOG")).find("Local : CCalculo::GetCorrente"), std::string::npos);
+        EXPECT_TRUE(a.Linhas(caso.circuito).empty());
+    }
 }
