@@ -10,15 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The project tables a save carries over, in the order they are written.
-constexpr const char* kTabelas[] = {"circuito", "circuito_x_tabela_selecao", "carga", "motor", "circuito_impressao"};
 
 bool CopyOver(const std::string& from, const std::string& to)
 {
@@ -63,7 +61,16 @@ fs::perms NewFileMode(const std::string& target)
 
 }  // namespace
 
-CLvsizeDoc::CLvsizeDoc() = default;
+// The project tables a save carries over, in the order they are written; projeto last.
+CLvsizeDoc::CLvsizeDoc()
+    : CLvsizeDoc(Formato{"CLvsizeDoc",
+                         kTituloSemNome,
+                         {"circuito", "circuito_x_tabela_selecao", "carga", "motor", "circuito_impressao"},
+                         false})
+{
+}
+
+CLvsizeDoc::CLvsizeDoc(Formato formato) : m_formato(std::move(formato)) {}
 
 CLvsizeDoc::~CLvsizeDoc()
 {
@@ -95,7 +102,7 @@ void CLvsizeDoc::DeleteContents()
         name = m_pDatabase->GetName();
         m_pDatabase->Close();
     } catch (CDaoException& e) {
-        ReportError("CLvsizeDoc::DeleteContents", &e);
+        ReportError(Local("DeleteContents").c_str(), &e);
     }
     delete m_pDatabase;
     m_pDatabase = nullptr;
@@ -120,11 +127,11 @@ int CLvsizeDoc::OnNewDocument()
                 guard.Release();
             } catch (CDaoException& e) {
                 delete db;
-                ReportError("CLvsizeDoc::OnNewDocument", &e);
+                ReportError(Local("OnNewDocument").c_str(), &e);
             }
         }
     }
-    SetTitle(kTituloSemNome);
+    SetTitle(m_formato.tituloSemNome);
     return TRUE;
 }
 
@@ -134,7 +141,7 @@ int CLvsizeDoc::OnOpenDocument(const std::string& path)
     {
         std::ifstream probe(path, std::ios::binary);
         if (!probe) {
-            ReportSystemError("CLvsizeDoc::OnOpenDocument", errno ? errno : ENOENT);
+            ReportSystemError(Local("OnOpenDocument").c_str(), errno ? errno : ENOENT);
             return FALSE;
         }
     }
@@ -143,12 +150,12 @@ int CLvsizeDoc::OnOpenDocument(const std::string& path)
 
     std::string temp;
     if (!MakeTempFileName(temp)) {
-        ReportError("CLvsizeDoc::OnOpenDocument(2)", nullptr);
+        ReportError(Local("OnOpenDocument(2)").c_str(), nullptr);
         return FALSE;
     }
     TempFileGuard guard(temp);
     if (!CopyOver(path, temp)) {
-        ReportError("CLvsizeDoc::OnOpenDocument(1)", nullptr);
+        ReportError(Local("OnOpenDocument(1)").c_str(), nullptr);
         return FALSE;
     }
     auto* db = new CDaoDatabase;
@@ -157,7 +164,7 @@ int CLvsizeDoc::OnOpenDocument(const std::string& path)
         TuneWorkingCopy(*db);
     } catch (CDaoException& e) {
         delete db;
-        ReportError("CLvsizeDoc::OnOpenDocument", &e);
+        ReportError(Local("OnOpenDocument").c_str(), &e);
         return FALSE;
     }
     m_pDatabase = db;
@@ -170,7 +177,7 @@ int CLvsizeDoc::OnSaveDocument(const std::string& path)
     // Without a working database there is nothing to save: the target stays as it is.
     if (!m_pDatabase || !m_pDatabase->IsOpen()) {
         errno = ENOENT;
-        ReportError("CLvsizeDoc::OnSaveDocument", nullptr);
+        ReportError(Local("OnSaveDocument").c_str(), nullptr);
         return FALSE;
     }
     // A read-only target (no write permission for its owner, whoever runs the program) is refused as the
@@ -178,36 +185,42 @@ int CLvsizeDoc::OnSaveDocument(const std::string& path)
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && ((st.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)) {
         errno = EACCES;
-        ReportError("CLvsizeDoc::OnSaveDocument", nullptr);
+        ReportError(Local("OnSaveDocument").c_str(), nullptr);
         return FALSE;
     }
     const std::string temp = TempBeside(path);
     if (temp.empty()) {
-        ReportError("CLvsizeDoc::OnSaveDocument", nullptr);
+        ReportError(Local("OnSaveDocument").c_str(), nullptr);
         return FALSE;
     }
     TempFileGuard guard(temp);
     if (!CopyOver(m_strTemplateFile, temp)) {
-        ReportError("CLvsizeDoc::OnSaveDocument", nullptr);
+        ReportError(Local("OnSaveDocument").c_str(), nullptr);
         return FALSE;
     }
     try {
         CDaoAttachment target(*m_pDatabase, temp);
         CDaoTransaction trans(*m_pDatabase);
-        for (const char* tabela : kTabelas)
+        const auto projeto = [&] {
+            m_pDatabase->DeleteFromOther(temp, "projeto");
+            m_pDatabase->InsertIntoOther(temp, "projeto");
+        };
+        if (m_formato.projetoPrimeiro)
+            projeto();
+        for (const char* tabela : m_formato.tabelas)
             m_pDatabase->InsertIntoOther(temp, tabela);
-        m_pDatabase->DeleteFromOther(temp, "projeto");
-        m_pDatabase->InsertIntoOther(temp, "projeto");
+        if (!m_formato.projetoPrimeiro)
+            projeto();
         trans.Commit();
     } catch (CDaoException& e) {
-        ReportError("CLvsizeDoc::OnSaveDocument", &e);
+        ReportError(Local("OnSaveDocument").c_str(), &e);
         return FALSE;
     }
     std::error_code ec;
     fs::permissions(temp, NewFileMode(path), ec);
     fs::rename(temp, path, ec);
     if (ec) {
-        ReportSystemError("CLvsizeDoc::OnSaveDocument", ec.value());
+        ReportSystemError(Local("OnSaveDocument").c_str(), ec.value());
         return FALSE;
     }
     guard.Release();

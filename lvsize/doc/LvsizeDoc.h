@@ -8,6 +8,7 @@
 #include "MessageMap.h"
 
 #include <string>
+#include <vector>
 
 class CLvsizeDoc : public CProjectDocument, public CCmdTarget {
 public:
@@ -16,6 +17,15 @@ public:
 
     // Title of a new project, shown in the frame and printed in the reports.
     static constexpr const char* kTituloSemNome = "Projeto_LVSIZE_sem_nome";
+
+    // What tells one program's project documents from another's (Mvsize's document is this one with its
+    // own): the class named in error reports, the untitled project's title and what a save copies.
+    struct Formato {
+        const char* classe;                 // "CLvsizeDoc"
+        const char* tituloSemNome;
+        std::vector<const char*> tabelas;   // the circuit tables a save copies, in this order
+        bool projetoPrimeiro;               // the projeto row before the circuit tables (else after)
+    };
 
     // The project template "ZelBt02.zel" every new project and every save starts from.
     std::string m_strTemplateFile;
@@ -31,4 +41,11 @@ public:
 
     // The title a path gives: the file name without its directory, up to its last '.'.
     static std::string TitleFromPath(const std::string& path);
+
+protected:
+    explicit CLvsizeDoc(Formato formato);
+
+private:
+    std::string Local(const char* metodo) const { return std::string(m_formato.classe) + "::" + metodo; }
+    Formato m_formato;
 };
