@@ -3,15 +3,12 @@
 // (Their writes mark the circuit's ancestors not calculated with InvalidarCalculoPais, inside their own
 // transaction.)
 
-class CDaoDatabase;
-class CEditColor;
+#include "DialogosBase.h"
 
 namespace lvdlg {
 
-// The active project's working database; throws CDaoException when no project is active.
-CDaoDatabase& Projeto();
-// The catalogue (the context's reference database); throws CDaoException when it is not open.
-CDaoDatabase& Referencia();
+using zeldlg::Projeto;
+using zeldlg::Referencia;
 
 // White when valid, Lvsize's invalid background otherwise; black text in both.
 void Colorir(CEditColor& edit, bool valido);

@@ -1,27 +1,10 @@
 #pragma once
-// Dialog 146 "Impressão": copies and page range for printing a report. The caller reads the results on IDOK.
+// Dialog 146 "Impressão" with Lvsize's invalid background.
 
-#include "Dialog.h"
+#include "ImpressaoComum.h"
+#include "ValidityColors.h"
 
-class CImpressao : public CDialog {
+class CImpressao : public zeldlg::CImpressaoComum {
 public:
-    explicit CImpressao(CWnd* pParent = nullptr);
-
-    short m_nCopias = 0;
-    short m_nPaginaInicial = 0;
-    short m_nPaginaFinal = 0;
-    int m_nIntervalo = 0;           // 0 "&Todas" (1061), 1 "&De " (1062)
-    CEditColor m_copias;            // 1065
-    CEditColor m_paginaInicial;     // 1063
-    CEditColor m_paginaFinal;       // 1064
-    CButton m_ok;                   // 1
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    int OnInitDialog() override;
-    void OnOK() override;
-    void OnTodas();
-    void OnDe();
-    void Validar();
-    DECLARE_MESSAGE_MAP()
+    explicit CImpressao(CWnd* pParent = nullptr) : CImpressaoComum(zel::ui::kLvsizeInvalidBackground, pParent) {}
 };

@@ -9,6 +9,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 using namespace cargastest;
 using namespace lvdlg;
@@ -83,6 +85,18 @@ TEST_F(LvEmpresa, AFailedWriteIsReportedAndKeepsTheOldFile)
 }
 
 class LvProjetoDados : public CargasUi {};
+
+TEST_F(LvProjetoDados, EveryLabelHasItsAccelerator)
+{
+    CProjeto_dados dlg;
+    ASSERT_NE(dlg.GetTemplate(), nullptr);
+    std::vector<std::string> rotulos;
+    for (const ControlTemplate& c : dlg.GetTemplate()->controls)
+        if (c.id == IDC_STATIC)
+            rotulos.push_back(c.label);
+    EXPECT_EQ(rotulos, (std::vector<std::string>{"&Cliente:", "&Responsável:", "&Data de criação:",
+                                                 "&Número de revisão:", "C&omentário:"}));
+}
 
 TEST_F(LvProjetoDados, ANewProjectShowsTodayAndImpossibleDatesDisableOk)
 {

@@ -1,9 +1,11 @@
-#include "Impressao.h"
+#include "ImpressaoComum.h"
 
-#include "DialogosComuns.h"
-#include "DialogosIds.h"
+#include "DialogosBase.h"
+#include "DialogosComunsIds.h"
 
-using namespace lvdlg;
+namespace zeldlg {
+
+using namespace ids;
 
 namespace {
 
@@ -19,7 +21,7 @@ const DialogTemplate kImpressao = {IDD_IMPRESSAO, "Impressão", {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CImpressao, CDialog)
+BEGIN_MESSAGE_MAP(CImpressaoComum, CDialog)
     ON_BN_CLICKED(IDC_TODAS, OnTodas)
     ON_BN_CLICKED(IDC_DE, OnDe)
     ON_EN_CHANGE(IDC_NUMERO_COPIAS, Validar)
@@ -27,9 +29,12 @@ BEGIN_MESSAGE_MAP(CImpressao, CDialog)
     ON_EN_CHANGE(IDC_PAGINA_FINAL, Validar)
 END_MESSAGE_MAP()
 
-CImpressao::CImpressao(CWnd* pParent) : CDialog(kImpressao, pParent) {}
+CImpressaoComum::CImpressaoComum(COLORREF fundoInvalido, CWnd* pParent)
+    : CDialog(kImpressao, pParent), m_fundoInvalido(fundoInvalido)
+{
+}
 
-void CImpressao::DoDataExchange(CDataExchange* pDX)
+void CImpressaoComum::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_NUMERO_COPIAS, m_copias);
@@ -39,7 +44,7 @@ void CImpressao::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_TODAS, m_nIntervalo);
 }
 
-int CImpressao::OnInitDialog()
+int CImpressaoComum::OnInitDialog()
 {
     m_nIntervalo = 0;
     CDialog::OnInitDialog();
@@ -51,7 +56,7 @@ int CImpressao::OnInitDialog()
     return TRUE;
 }
 
-void CImpressao::OnTodas()
+void CImpressaoComum::OnTodas()
 {
     m_nIntervalo = 0;
     m_paginaInicial.EnableWindow(FALSE);
@@ -59,7 +64,7 @@ void CImpressao::OnTodas()
     Validar();
 }
 
-void CImpressao::OnDe()
+void CImpressaoComum::OnDe()
 {
     m_nIntervalo = 1;
     m_paginaInicial.EnableWindow(TRUE);
@@ -67,30 +72,32 @@ void CImpressao::OnDe()
     Validar();
 }
 
-void CImpressao::Validar()
+void CImpressaoComum::Validar()
 {
     const bool copiasOk = m_copias.GetValue() > 0;
-    Colorir(m_copias, copiasOk);
+    Colorir(m_copias, copiasOk, m_fundoInvalido);
     bool paginasOk = true;
     if (m_nIntervalo == 1) {
         const float inicial = m_paginaInicial.GetValue();
         const float final = m_paginaFinal.GetValue();
         const bool inicialOk = inicial > 0;
         const bool finalOk = final > 0 && (!inicialOk || inicial <= final);
-        Colorir(m_paginaInicial, inicialOk);
-        Colorir(m_paginaFinal, finalOk);
+        Colorir(m_paginaInicial, inicialOk, m_fundoInvalido);
+        Colorir(m_paginaFinal, finalOk, m_fundoInvalido);
         paginasOk = inicialOk && finalOk;
     } else {
-        Colorir(m_paginaInicial, true);
-        Colorir(m_paginaFinal, true);
+        Colorir(m_paginaInicial, true, m_fundoInvalido);
+        Colorir(m_paginaFinal, true, m_fundoInvalido);
     }
     m_ok.EnableWindow(copiasOk && paginasOk);
 }
 
-void CImpressao::OnOK()
+void CImpressaoComum::OnOK()
 {
     m_nCopias = static_cast<short>(m_copias.GetValue());
     m_nPaginaInicial = static_cast<short>(m_paginaInicial.GetValue());
     m_nPaginaFinal = static_cast<short>(m_paginaFinal.GetValue());
     EndDialog(IDOK);
 }
+
+}  // namespace zeldlg

@@ -1,8 +1,8 @@
-#include "CircuitoSelecionado.h"
+#include "CircuitoSelecionadoComum.h"
 
 #include <utility>
 
-namespace lvdlg {
+namespace zeldlg {
 namespace {
 
 CircuitoProvider& Provider()
@@ -50,4 +50,4 @@ const std::string& GetCompanyFile()
     return CompanyFile();
 }
 
-}  // namespace lvdlg
+}  // namespace zeldlg
