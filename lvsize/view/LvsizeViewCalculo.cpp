@@ -5,6 +5,7 @@
 #include "LvsizeShared.h"
 
 #include "AppContext.h"
+#include "RelatorioSaida.h"
 #include "Calculo.h"
 #include "Crystal.h"
 #include "DaoDatabase.h"
@@ -20,80 +21,16 @@
 #include <cstring>
 #include <memory>
 
-namespace {
-
-std::string Aspas(const std::string& s)
-{
-    return FormatC("'%s'", s.c_str());
-}
-
-CrystalTableLocation Localizacao(const std::string& caminho)
-{
-    CrystalTableLocation loc;
-    std::strncpy(loc.Location, caminho.c_str(), sizeof(loc.Location) - 1);
-    return loc;
-}
-
-// Common start: the print options of a run. FALSE when the user cancelled the print-options dialog.
-bool Opcoes(int bVisualizar, CrystalPrintOptions& opcoes, short& copias)
-{
-    opcoes = CrystalPrintOptions{};
-    copias = 0;
-    if (bVisualizar)
-        return true;
-    ImpressaoResposta r;
-    const auto& entrada = LvsizeDialogs().impressao;
-    if ((entrada ? entrada(r) : DialogoAusente("CImpressao")) != IDOK)
-        return false;
-    if (r.intervalo) {
-        opcoes.startPageN = static_cast<std::uint16_t>(r.de);
-        opcoes.stopPageN = static_cast<std::uint16_t>(r.ate);
-    }
-    copias = static_cast<short>(r.copias);
-    opcoes.nReportCopies = static_cast<std::uint16_t>(r.copias);
-    opcoes.collation = 1;
-    return true;
-}
-
-}  // namespace
-
 std::string CLvsizeView::LinhaEmpresa() const
 {
     const CLvsizeAppBase* app = LvsizeApp();
-    if (!app || app->m_strCompanyFile.empty())
-        return {};
-    // Created empty when missing, never truncated.
-    std::FILE* f = std::fopen(app->m_strCompanyFile.c_str(), "a+");
-    if (!f)
-        return {};
-    std::rewind(f);
-    std::string linha;
-    for (int c; (c = std::fgetc(f)) != EOF && c != '\n';)
-        linha += static_cast<char>(c);
-    std::fclose(f);
-    if (!linha.empty() && linha.back() == '\r')
-        linha.pop_back();
-    return linha;
+    return app ? LerLinhaEmpresa(app->m_strCompanyFile) : std::string();
 }
 
 void CLvsizeView::Emitir(Crystal& job, int bVisualizar, short orientacao, const CrystalPrintOptions& opcoes,
                          short copias)
 {
-    PrinterDevice impressora;
-    PrinterService* printers = AppContext().printer;
-    if (!printers || !printers->GetApplicationPrinter(impressora)) {
-        AfxMessageBox(kSemImpressora, MB_OK | MB_ICONINFORMATION);
-        return;
-    }
-    impressora.devMode.dmOrientation = orientacao;
-    job.SelectPrinter(impressora.driver, impressora.device, impressora.port, &impressora.devMode);
-    if (bVisualizar) {
-        job.OutputToWindow(kTituloRelatorio, 0, 0, 400, 400, REPORT_WS_MAXIMIZE | REPORT_WS_SYSMENU, nullptr);
-    } else {
-        job.SetPrintOptions(opcoes);
-        job.OutputToPrinter(copias);
-    }
-    job.Start();
+    EmitirRelatorio(job, bVisualizar, orientacao, opcoes, copias, kTituloRelatorio, kSemImpressora);
 }
 
 void CLvsizeView::CircuitoCalcular(int bVisualizar)
@@ -101,7 +38,7 @@ void CLvsizeView::CircuitoCalcular(int bVisualizar)
     CWaitCursor wait;
     CrystalPrintOptions opcoes;
     short copias = 0;
-    if (!Opcoes(bVisualizar, opcoes, copias))
+    if (!OpcoesImpressao(bVisualizar, opcoes, copias, LvsizeDialogs().impressao))
         return;
     const short sequencial = GetItemSequencial();
     std::string formulaCircuito;
@@ -112,7 +49,7 @@ void CLvsizeView::CircuitoCalcular(int bVisualizar)
             AfxMessageBox(calculo->m_strErro, MB_OK | MB_ICONERROR);
             return;
         }
-        formulaCircuito = Aspas(calculo->m_strCodigo);
+        formulaCircuito = AspasFormula(calculo->m_strCodigo);
         relatorio = calculo->m_bMostrarRelatorio;
     }
     const std::string empresa = LinhaEmpresa();
@@ -125,7 +62,7 @@ void CLvsizeView::CircuitoCalcular(int bVisualizar)
     Crystal& job = *app->m_pCircuitReport;
     try {
         job.CloseWindow();
-        const CrystalTableLocation loc = Localizacao(db->GetName());
+        const CrystalTableLocation loc = LocalizacaoTabela(db->GetName());
         job.SetTableLocation(0, loc);
         job.RefreshData();
         job.SetSelectionFormula(FormatC("{circuito_impressao.circuito_sequencial}=%i", sequencial));
@@ -134,8 +71,8 @@ void CLvsizeView::CircuitoCalcular(int bVisualizar)
             sub->RefreshData();
         }
         job.SetFormula("circuito", formulaCircuito);
-        job.SetFormula("CLIENTE", Aspas(empresa));
-        job.SetFormula("projeto", Aspas(GetDocument() ? GetDocument()->GetTitle() : std::string()));
+        job.SetFormula("CLIENTE", AspasFormula(empresa));
+        job.SetFormula("projeto", AspasFormula(GetDocument() ? GetDocument()->GetTitle() : std::string()));
         Emitir(job, bVisualizar, DMORIENT_PORTRAIT, opcoes, copias);
     } catch (CUserException&) {
         // the report layer has already logged and shown it
@@ -147,7 +84,7 @@ void CLvsizeView::ProjetoCalcular(int bVisualizar)
     CWaitCursor wait;
     CrystalPrintOptions opcoes;
     short copias = 0;
-    if (!Opcoes(bVisualizar, opcoes, copias))
+    if (!OpcoesImpressao(bVisualizar, opcoes, copias, LvsizeDialogs().impressao))
         return;
     CDaoDatabase* db = Database();
     std::string erro;
@@ -188,13 +125,13 @@ void CLvsizeView::ProjetoCalcular(int bVisualizar)
     Crystal& job = *app->m_pProjectReport;
     try {
         job.CloseWindow();
-        const CrystalTableLocation loc = Localizacao(db->GetName());
+        const CrystalTableLocation loc = LocalizacaoTabela(db->GetName());
         job.SetTableLocation(0, loc);
         job.SetTableLocation(1, loc);
         job.SetTableLocation(2, loc);
         job.RefreshData();
-        job.SetFormula("projeto", Aspas(GetDocument() ? GetDocument()->GetTitle() : std::string()));
-        job.SetFormula("cliente", Aspas(empresa));
+        job.SetFormula("projeto", AspasFormula(GetDocument() ? GetDocument()->GetTitle() : std::string()));
+        job.SetFormula("cliente", AspasFormula(empresa));
         Emitir(job, bVisualizar, DMORIENT_LANDSCAPE, opcoes, copias);
     } catch (CUserException&) {
     }

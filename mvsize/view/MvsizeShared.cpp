@@ -25,10 +25,3 @@ MvsizeDialogEntries& MvsizeDialogs()
     static MvsizeDialogEntries entries;
     return entries;
 }
-
-int DialogoAusente(const char* nome)
-{
-    AfxMessageBox(std::string("O diálogo ") + nome + " não faz parte desta versão do programa.",
-                  MB_OK | MB_ICONINFORMATION);
-    return IDCANCEL;
-}
