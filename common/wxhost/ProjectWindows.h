@@ -1,6 +1,15 @@
-#include "MvsizeWindows.h"
+#pragma once
+// A sizing program on screen: the wx host for its dialogs and message boxes, the report previews, the main
+// window made as soon as the application's frame exists and a tab for every project. Both sizing programs
+// use it with their own application class (its frame, projects and start-up hooks), bitmaps, title and
+// file filter.
 
-#include "MvsizeBitmaps.h"
+#include "AppContext.h"
+#include "PrinterService.h"
+#include "Program.h"
+#include "ReportPreview.h"
+#include "WxFrames.h"
+#include "WxHost.h"
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
@@ -8,42 +17,80 @@
 #include <wx/utils.h>
 
 #include <chrono>
+#include <map>
+#include <memory>
+#include <string>
 
-namespace {
+namespace zel::wx {
 
-const char* kFiltro = "Projetos Zel média tensão (*.mvp)|*.mvp;*.MVP|Todos os arquivos (*)|*";
-
-bool EscolherArquivo(wxWindow* parent, std::string& path, bool salvar)
+inline bool ChooseProjectFile(wxWindow* parent, const char* filter, std::string& path, bool save)
 {
     const wxString inicial = wxString::FromUTF8(path.c_str());
-    wxFileDialog dlg(parent, salvar ? wxString::FromUTF8("Salvar como") : wxString("Abrir"),
-                     wxEmptyString, inicial, wxString::FromUTF8(kFiltro),
-                     salvar ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST));
+    wxFileDialog dlg(parent, save ? wxString::FromUTF8("Salvar como") : wxString("Abrir"), wxEmptyString, inicial,
+                     wxString::FromUTF8(filter),
+                     save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST));
     if (dlg.ShowModal() != wxID_OK)
         return false;
     path = dlg.GetPath().utf8_string();
     return true;
 }
 
-}  // namespace
+}  // namespace zel::wx
 
-MvsizeWindows::MvsizeWindows(CAppContext& context) : m_host(Program::Mvsize)
+template <class App>
+class ProjectWindows {
+public:
+    // wx must have started. Installs the host, the printers and the preview windows in the context.
+    ProjectWindows(CAppContext& context, Program program, void (*registerBitmaps)(zel::wx::WxHost&), const char* title,
+                   const char* fileFilter);
+    ~ProjectWindows();
+    ProjectWindows(const ProjectWindows&) = delete;
+    ProjectWindows& operator=(const ProjectWindows&) = delete;
+
+    // Runs the application's start-up with its main window; false when it failed.
+    bool Start(App& app);
+    // Closing the main window (close box or "S&air") ends the main loop; then Finish runs the exit and
+    // takes the windows down.
+    void Finish(App& app);
+
+    zel::wx::WxHost& Host() { return m_host; }
+    wxFrame* MainWindow() const { return m_frameHost ? m_frameHost->Frame() : nullptr; }
+
+private:
+    void Titles(App& app);
+
+    zel::wx::WxHost m_host;
+    const char* m_title;
+    const char* m_fileFilter;
+    PrinterService m_printers;
+    WxReportPreviewHost m_previews;
+    std::unique_ptr<zel::wx::WxFrameHost> m_frameHost;
+    std::map<CMDIChildWnd*, wxWindow*> m_tabs;
+    bool m_finished = false;
+};
+
+template <class App>
+ProjectWindows<App>::ProjectWindows(CAppContext& context, Program program, void (*registerBitmaps)(zel::wx::WxHost&),
+                                    const char* title, const char* fileFilter)
+    : m_host(program), m_title(title), m_fileFilter(fileFilter)
 {
     m_host.Install(context);
-    RegisterMvsizeBitmaps(m_host);
+    registerBitmaps(m_host);
     m_printers.SetPreviewHost(&m_previews);
     context.printer = &m_printers;
 }
 
-MvsizeWindows::~MvsizeWindows() = default;
+template <class App>
+ProjectWindows<App>::~ProjectWindows() = default;
 
-void MvsizeWindows::Titles(CMvsizeApp& app)
+template <class App>
+void ProjectWindows<App>::Titles(App& app)
 {
     if (!m_frameHost)
         return;
     // The tab on screen follows the project the program activated (the next-window command, an open of a
     // file already open).
-    if (CMvsizeApp::Projeto* ativo = app.ProjetoAtivo()) {
+    if (typename App::Projeto* ativo = app.ProjetoAtivo()) {
         auto it = m_tabs.find(ativo->frame.get());
         auto* parent = dynamic_cast<wxMDIParentFrame*>(m_frameHost->Frame());
         if (it != m_tabs.end() && it->second && parent) {
@@ -63,10 +110,11 @@ void MvsizeWindows::Titles(CMvsizeApp& app)
     }
 }
 
-bool MvsizeWindows::Start(CMvsizeApp& app)
+template <class App>
+bool ProjectWindows<App>::Start(App& app)
 {
     app.onFrameCreated = [this, &app] {
-        m_frameHost = std::make_unique<zel::wx::WxFrameHost>(*app.GetMainFrame(), m_host, kMvsizeTitle);
+        m_frameHost = std::make_unique<zel::wx::WxFrameHost>(*app.GetMainFrame(), m_host, m_title);
         m_host.parentWindow = m_frameHost->Frame();
         // The caption follows the active tab, whichever way it was activated.
         m_frameHost->Frame()->Bind(wxEVT_IDLE, [this, &app](wxIdleEvent& e) {
@@ -84,7 +132,7 @@ bool MvsizeWindows::Start(CMvsizeApp& app)
             wxTheApp->ExitMainLoop();
         });
     };
-    app.onChildCreated = [this, &app](CMvsizeApp::Projeto& p) {
+    app.onChildCreated = [this, &app](typename App::Projeto& p) {
         if (!m_frameHost)
             return;
         wxWindow* view = m_frameHost->AddChild(*p.frame, p.doc->GetTitle());
@@ -105,7 +153,7 @@ bool MvsizeWindows::Start(CMvsizeApp& app)
         }
         m_frameHost->RebuildMenuBar();
     };
-    app.onChildClosing = [this](CMvsizeApp::Projeto& p) {
+    app.onChildClosing = [this](typename App::Projeto& p) {
         m_tabs.erase(p.frame.get());
         if (m_frameHost)
             m_frameHost->RemoveChild(*p.frame);
@@ -123,8 +171,8 @@ bool MvsizeWindows::Start(CMvsizeApp& app)
         if (MainWindow())
             MainWindow()->Close(true);
     };
-    app.chooseOpenFile = [this](std::string& path) { return EscolherArquivo(MainWindow(), path, false); };
-    app.chooseSaveFile = [this](std::string& path) { return EscolherArquivo(MainWindow(), path, true); };
+    app.chooseOpenFile = [this](std::string& path) { return zel::wx::ChooseProjectFile(MainWindow(), m_fileFilter, path, false); };
+    app.chooseSaveFile = [this](std::string& path) { return zel::wx::ChooseProjectFile(MainWindow(), m_fileFilter, path, true); };
     app.pause = [](int ms) {
         const auto fim = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         while (std::chrono::steady_clock::now() < fim) {
@@ -139,7 +187,8 @@ bool MvsizeWindows::Start(CMvsizeApp& app)
     return true;
 }
 
-void MvsizeWindows::Finish(CMvsizeApp& app)
+template <class App>
+void ProjectWindows<App>::Finish(App& app)
 {
     if (m_finished)
         return;
