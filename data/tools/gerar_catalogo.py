@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the tables of ZelBt01.zel that are drawn from the standards' tables.
 
-Reads the reference files (NBR 5410:2004 and IEC tables as CSV, default ../shared/reference beside the
+Reads the reference files (NBR 5410:2004 and IEC tables as CSV, default data/reference in the
 repository) and the hand-written tables of data/ZelBt01 (maneira_instalar, sistema, cabo,
 tabela_selecao), and writes into data/ZelBt01:
 
@@ -528,7 +528,7 @@ class Catalogue:
 
 def main():
     p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    p.add_argument("--reference", type=Path, default=HERE.parents[2] / "shared" / "reference")
+    p.add_argument("--reference", type=Path, default=HERE.parent / "reference")
     args = p.parse_args()
     Catalogue(args.reference.resolve()).run()
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes every table of ZelMt01.zel (the medium-voltage catalogue) into data/ZelMt01.
 
-Reads the NBR 14039 reference files (default ../shared/reference/nbr14039 beside the repository; see
+Reads the NBR 14039 reference files (default data/reference/nbr14039; see
 MAPPING.md there for the rules followed here) and writes one CSV per table. Every output file opens
 with '#' lines naming its sources and every rule by which a value was derived. The build only loads
 the CSV files; run this after changing a reference file or a rule, then rebuild and run the tests:
@@ -151,7 +151,7 @@ def write(name, header, rows, source_lines):
 
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument("--reference", default=str(HERE.parents[2] / "shared" / "reference" / "nbr14039"))
+    ap.add_argument("--reference", default=str(HERE.parent / "reference" / "nbr14039"))
     ref = Path(ap.parse_args().reference)
     OUT.mkdir(exist_ok=True)
 
@@ -183,7 +183,7 @@ def main():
           ["cabo", "classe_tensao", "secao", "Tripolar_Rca", "Tripolar_Xl", "Unipolar_2d_Rca", "Unipolar_2d_Xl",
            "Unipolar_20_Rca", "Unipolar_20_Xl", "Trifolio_Rca", "Trifolio_Xl", "Banco_Rca", "Banco_Xl", "xc"],
           drop_rows,
-          ["R (ohm/km), X (ohm/km, 60 Hz), xc (ohm.km): ../shared/reference/nbr14039/tabela_cabos_R_X_xc_por_classe_60Hz.csv "
+          ["R (ohm/km), X (ohm/km, 60 Hz), xc (ohm.km): data/reference/nbr14039/tabela_cabos_R_X_xc_por_classe_60Hz.csv "
            "(github sbmarcosdev/sw_dimcables migrates/TABELA_CABOS.sql), the rows of the cable's conductor temperature and class; "
            "Rca from the _cobre column for CU cables, _aluminio for AL.",
            "Tripolar = T columns; Unipolar_2d = UE (flat, 2 De between axes); Trifolio = UT (trefoil touching; also used "
@@ -195,7 +195,7 @@ def main():
           shield_rows,
           ["Sections: those queda_tensao_catalogo holds for the cable and class (tabela_cabos_R_X_xc_por_classe_60Hz.csv).",
            "DERIVED shield section: 6 mm2 for every cable and section, the standard shield of Prysmian Eprotenax "
-           "(../shared/reference/nbr14039/prysmian_eprotenax_geometria_cobre_unipolar.csv, the only maker's shield source; "
+           "(data/reference/nbr14039/prysmian_eprotenax_geometria_cobre_unipolar.csv, the only maker's shield source; "
            "8,7/15 and 15/25 kV copper there, taken for every class and material)."])
 
     # --- cables, classes, methods and their combinations --------------------------------------------
@@ -220,7 +220,7 @@ def main():
     write("referencias_metodo_instalacao_NBR_14039", ["Maneira_de_Instalar", "Tipo_de_Cabo", "Disposicao", "Metodo_referencia"],
           REFERENCES,
           ["(method, cable type, arrangement) -> reference letter, MAPPING.md 3 (from NBR 14039:2005/Em1:2021 Tabela 25, "
-           "../shared/reference/nbr14039/nbr14039-2021_tab25_tipos_de_linhas.csv). Disposicao 0 = three-core; "
+           "data/reference/nbr14039/nbr14039-2021_tab25_tipos_de_linhas.csv). Disposicao 0 = three-core; "
            "1 spaced, 2 trefoil, 3 touching flat (method 3: 1 trefoil, 2 touching flat).",
            "Letters A, B, F, G stand for the 2021 A1, B1, F1, G1; F2 and G2 (duct banks) keep the 2021 code."])
 
@@ -242,7 +242,7 @@ def main():
     write("capacidade_corrente_NBR_14039",
           ["material_condutor", "temperatura_condutor", "faixa_tensao", "metodo_instalacao", "seccao_condutor", "capacidade_corrente"],
           cap_rows,
-          ["NBR 14039:2005/Em1:2021 Tabela 28 (90 C) and Tabela 29 (105 C): ../shared/reference/nbr14039/"
+          ["NBR 14039:2005/Em1:2021 Tabela 28 (90 C) and Tabela 29 (105 C): data/reference/nbr14039/"
            "nbr14039-2021_tab28_29_capacidade_corrente.csv; letters A, B, F, G from the 2021 columns A1, B1, F1, G1.",
            "DERIVED faixa_tensao: the 2021 text tabulates one value for all classes, written for faixa 1 and faixa 2 alike "
            "(MAPPING.md 4.2). Cells '-' of the standard are left out.",
@@ -286,7 +286,7 @@ def main():
           ["metodo_referencia", "tipo_cabo", "orientacao", "numero_bandejas", "numero_ternas_ou_cabos", "fator_ate_95",
            "fator_maior_95", "_origem"],
           GROUPING,
-          ["NBR 14039:2021 Tabelas 34 to 41 (../shared/reference/nbr14039/nbr14039-2021_tab34..tab41_*.csv) by the rules of "
+          ["NBR 14039:2021 Tabelas 34 to 41 (data/reference/nbr14039/nbr14039-2021_tab34..tab41_*.csv) by the rules of "
            "MAPPING.md 4.9; _origem names the cell.",
            "DERIVED fator_ate_95 / fator_maior_95: the lowest factor of the bands meeting sections up to 95 / from 120 mm2. "
            "Spacing not asked: 200 mm for buried methods, the smallest e/De band on trays. B rows reuse Tabela 34 (trefoil "

@@ -1,6 +1,6 @@
 // Circuits worked by hand from NBR 5410:2004's tables, sized with the shipped catalogue. Each working
 // names the table, the value read, the factor and the result; the values are those of the reference files
-// the catalogue is built from (shared/reference/nbr5410, the device library's sample data), not the
+// the catalogue is built from (data/reference/nbr5410, the device library's sample data), not the
 // engine's output.
 //
 // Catalogue codes used (stable, stored in projects): method 3 "03 - ... eletroduto aparente" (B1), 4
