@@ -108,7 +108,9 @@ QUESTIONS = [
     (43, "Número de cabos tripolares por bandeja", ["1", "2", "3"]),
     (44, "Número de bandejas", ["1", "2", "3"]),
     (45, "Disposição dos circuitos", ["Instalação horizontal (bandejas)", "Instalação vertical"]),
-    (46, "Distância entre cabos/ternas", ["2d (entre eixos), d = diâmetro externo do cabo", "20 cm (entre eixos)", "Maior que 2 D"]),
+    # A third option, "Maior que 2 D", states no distance: no reference file holds (and no stated method
+    # derives) the reactance of single-core cables so laid, so the drop criterion could never size it.
+    (46, "Distância entre cabos/ternas", ["2d (entre eixos), d = diâmetro externo do cabo", "20 cm (entre eixos)"]),
     (51, "Disposição no banco de dutos", ["Um cabo por duto", "Em trifólio no mesmo duto", "Justapostos no mesmo duto"]),
     (52, "Número de ternas (um cabo por duto)", ["1", "2", "3"]),
     (53, "Número de dutos ocupados", ["1", "2", "3", "4"]),
@@ -306,7 +308,10 @@ def main():
     write("tabela_selecao", ["tabela_selecao_codigo", "tabela_selecao_sequencial", "tabela_selecao_descricao"],
           [(c, i, t) for c, q, opts in QUESTIONS for i, t in enumerate([q] + opts)],
           ["Layout questions of the circuit dialog (MAPPING.md 4.14): item 0 is the question, 1, 2 ... the options in the "
-           "order the program decodes them. Counts list only what fator_agrupamento_NBR_14039 has rows for."])
+           "order the program decodes them. Counts list only what fator_agrupamento_NBR_14039 has rows for.",
+           "Question 46 offers 2d and 20 cm between axes only. MAPPING.md 4.14's third option, \"Maior que 2 D\", names "
+           "no distance: no reference file gives the reactance of single-core cables so spaced (queda_tensao_catalogo "
+           "has 2d, 20 cm, trefoil, bank and three-core columns), and none can be derived without the distance."])
 
 
 if __name__ == "__main__":

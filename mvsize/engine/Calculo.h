@@ -58,6 +58,8 @@ private:
     CDaoDatabase& Projeto();
     CDaoDatabase& Catalogo();
     bool MetodoEnterrado() const;
+    // The circuits the grouping table is read for when this circuit runs n sets in parallel.
+    short CircuitosNoGrupo(short n) const;
     // Resistance and reactance columns of the drop table for the circuit's layout; false when the layout
     // names no column pair.
     bool ColunasQueda(const char*& r, const char*& x) const;

@@ -5,6 +5,7 @@
 
 #include "SqlValue.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,11 +13,29 @@ const char* const kMsgAgrupamento =
     "Número de condutores calculado excede tabela de fator de agrupamento. Rever circuito.";
 const char* const kMsgQueda = "Queda de tensão supera os valores tabelados.\nAumentar no. condutores por fase.";
 const char* const kMsgCurto = "Impossível calcular devido ao curto circuito.\nAumentar no. condutores por fase.";
+// Single-core cables spaced at an unstated distance: no reactance can be tabled, and more conductors would
+// not help, so the message sends the user to the spacing instead of the drop's.
+const char* const kMsgSemReatancia =
+    "Não há reatância tabelada para cabos unipolares espaçados \"Maior que 2 D\".\nEditar o circuito e escolher "
+    "a distância 2d ou 20 cm entre eixos.";
 // The short-circuit raise re-runs the other criteria, which may move n; it gives up after this many rounds.
 constexpr int kMaxRodadasCurto = 64;
 }
 
-void CCalculo::Fator_correcao_agrupamento(short /*n*/, short secao)
+short CCalculo::CircuitosNoGrupo(short n) const
+{
+    // Methods 1, 4 and 6 take the conductors per phase from the layout answers, so an imposed n is already
+    // in the count answered; elsewhere the answer counts this circuit once. Each set beyond those is one
+    // more circuit of the group; a layout that counts no circuits (0) holds this one.
+    const bool respostasContamOsConjuntos =
+        m_nManeiraInstalar == 1 || m_nManeiraInstalar == 4 || m_nManeiraInstalar == 6;
+    const short respondidos = respostasContamOsConjuntos && m_nCondutoresImposto > 0 ? m_nCondutoresImposto : 1;
+    if (n <= respondidos)
+        return m_nTernas;
+    return static_cast<short>(std::max<short>(m_nTernas, 1) + (n - respondidos));
+}
+
+void CCalculo::Fator_correcao_agrupamento(short n, short secao)
 {
     m_kg = 0;
     if (m_fFatorAgrupImposto > 0) {
@@ -31,7 +50,7 @@ void CCalculo::Fator_correcao_agrupamento(short /*n*/, short secao)
         const std::string sql = FormatC(
             "SELECT fator_ate_95, fator_maior_95 from fator_agrupamento_NBR_14039 where metodo_referencia=? and "
             "tipo_cabo=%i and orientacao=%i and numero_bandejas=%i and numero_ternas_ou_cabos=%i",
-            m_nTipoCabo, m_nOrientacao, m_nBandejas, m_nTernas);
+            m_nTipoCabo, m_nOrientacao, m_nBandejas, CircuitosNoGrupo(n));
         CDaoRecordsetManual rs(&Catalogo(), dbOpenSnapshot, sql, SqlParams{m_strMetodo});
         if (!rs.IsEOF())
             rs.GetFieldFloat(secao <= 95 ? "fator_ate_95" : "fator_maior_95", m_kg);
@@ -135,7 +154,7 @@ bool CCalculo::ColunasQueda(const char*& r, const char*& x) const
                 r = "Unipolar_20_Rca";
                 x = "Unipolar_20_Xl";
             } else {
-                return false;  // spacing "Maior que 2 D": the catalogue has no column for it
+                return false;  // spacing "Maior que 2 D", which the catalogue does not offer: no column holds it
             }
             break;
         }
@@ -151,7 +170,7 @@ BOOL CCalculo::Queda_tensao()
     const char* colR = nullptr;
     const char* colX = nullptr;
     if (!ColunasQueda(colR, colX)) {
-        Erro(kMsgQueda);
+        Erro(kMsgSemReatancia);
         return FALSE;
     }
     const float cosf = m_fFp;
@@ -228,7 +247,7 @@ BOOL CCalculo::QuedaFinal()
     const char* colR = nullptr;
     const char* colX = nullptr;
     if (!ColunasQueda(colR, colX)) {
-        Erro(kMsgQueda);
+        Erro(kMsgSemReatancia);
         return FALSE;
     }
     try {
@@ -319,7 +338,9 @@ BOOL CCalculo::Curto_circuito()
 {
     const float K = KCurto();
     const float sMin = m_fIcc * 1000.0f * std::sqrt(m_fTempoCurto) / K;
-    if (static_cast<float>(m_S) >= sMin)
+    // The n conductors of a phase share the fault current, as the raise below counts them: a result whose
+    // total section withstands it was fixed by the other criteria and keeps their criterion.
+    if (static_cast<float>(m_S) * static_cast<float>(m_n) >= sMin)
         return TRUE;
     m_nCriterio = mvsize::CRITERIO_CURTO;
     short maior = 0;

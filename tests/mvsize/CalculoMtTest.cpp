@@ -75,13 +75,15 @@ TEST(CalculoMt, ExemploPublicadoCurtoCircuito)
     const auto linhas = a.Linhas(1);
     EXPECT_EQ(mvtest::Valor(linhas, "Critério de dimensionamento:"), "Curto circuito");
     EXPECT_EQ(mvtest::Valor(linhas, "Fator de correção da temperatura:"), "0.93");
-    EXPECT_EQ(mvtest::Valor(linhas, "Método de Referencia da Instalação (Tabela 25 NBR 14039):"), "F");
+    EXPECT_EQ(mvtest::Valor(linhas, "Método de Referencia da Instalação (Tabela 25 NBR 14039:2005/Em1:2021):"), "F1");
     EXPECT_EQ(mvtest::Valor(linhas, "Fator correção de resistividade térmica do Solo:"), "1.00");
 }
 
-// Parallel conductors: 1000 A on H (Cu 90 C). n = 1: 1000 > 440 (500 mm2); n = 2: 500 > 440;
-// n = 3: 333.3 A per conductor: 240 mm2 334 A fits, 185 mm2 293 A does not -> 3 x 240 mm2.
-// Drop at 3 x 240 (R 0.099, X 0.118), 1 km: (0.05144 + 0.0891) x sqrt(3) x 1000 / 3 / 138 = 0.5880 %.
+// Parallel conductors: 1000 A on H (Cu 90 C, Tabela 28: 400 mm2 401 A, 500 mm2 440 A), each set one more
+// circuit of NBR 14039:2005/Em1:2021 Tabela 40 (directly buried, touching): 6 conductors 0.76, 9 0.65,
+// 12 0.58. n = 1: 1000 > 440; n = 2: 1000 / 0.76 / 2 = 657.9 > 440; n = 3: 1000 / 0.65 / 3 = 512.8 > 440;
+// n = 4: 1000 / 0.58 / 4 = 431.0 A: 500 mm2 fits, 400 does not -> 4 x 500 mm2, 4 x 440 x 0.58 = 1020.8 A.
+// Drop at 4 x 500 (R 0.053, X 0.108), 1 km: (0.04708 + 0.0477) x sqrt(3) x 1000 / 4 / 138 = 0.2974 %.
 TEST(CalculoMt, CondutoresEmParalelo)
 {
     Ambiente a;
@@ -90,18 +92,20 @@ TEST(CalculoMt, CondutoresEmParalelo)
     a.Inserir(c);
     const auto r = a.Calcular(1);
     ASSERT_TRUE(r.ok) << r.erro;
-    EXPECT_EQ(r.n, 3);
-    EXPECT_EQ(r.S, 240);
-    EXPECT_NEAR(r.queda, 0.5880, 0.0005);
+    EXPECT_EQ(r.n, 4);
+    EXPECT_EQ(r.S, 500);
+    EXPECT_FLOAT_EQ(r.kg, 0.58f);
+    EXPECT_NEAR(r.queda, 0.2974, 0.0005);
     const auto linhas = a.Linhas(1);
-    EXPECT_EQ(mvtest::Valor(linhas, "Seção nominal dos condutores:"), "3 x 240 mm²");
-    // Joule integral, Cu 90 C connection 1: 20164 x 240^2 = 1161446400 A2s.
-    EXPECT_EQ(mvtest::Valor(linhas, "Integ. de Joule condutor (regime adiabático):"), "1.16E+09 A²s");
-    EXPECT_EQ(mvtest::Valor(linhas, "Capacidade de condução de corrente:"), "3 x  334 A");
+    EXPECT_EQ(mvtest::Valor(linhas, "Seção nominal dos condutores:"), "4 x 500 mm²");
+    // Joule integral, Cu 90 C connection 1: 20164 x 500^2 = 5041000000 A2s, per conductor.
+    EXPECT_EQ(mvtest::Valor(linhas, "Integ. de Joule condutor (regime adiabático):"), "5.04E+09 A²s");
+    EXPECT_EQ(mvtest::Valor(linhas, "Capacidade de condução de corrente:"), "4 x  255 A");
+    EXPECT_EQ(mvtest::Valor(linhas, "Fator de correção de agrupamento:"), "0.58");
 }
 
-// Imposed values: n = 2 stays 2 (100 A per conductor: 25 mm2 105 A fits, 16 mm2 82 A does not) and
-// an imposed section restricts both row sets to it.
+// Imposed values: n = 2 stays 2, two circuits of Tabela 40 (0.76): 200 / 0.76 / 2 = 131.6 A per conductor,
+// 50 mm2 147 A fits, 35 mm2 125 A does not; an imposed section restricts both row sets to it.
 TEST(CalculoMt, ValoresImpostos)
 {
     {
@@ -112,7 +116,8 @@ TEST(CalculoMt, ValoresImpostos)
         const auto r = a.Calcular(1);
         ASSERT_TRUE(r.ok) << r.erro;
         EXPECT_EQ(r.n, 2);
-        EXPECT_EQ(r.S, 25);
+        EXPECT_EQ(r.S, 50);
+        EXPECT_FLOAT_EQ(r.kg, 0.76f);
     }
     {
         Ambiente a;

@@ -42,8 +42,11 @@ TEST(MensagensMt, CadaFalhaDaSuaMensagem)
         // Single-core trefoil groups on 3 trays: Tab. 34 gives no factor, so the catalogue has no row.
         {"agrupamento sem linha", [](Circuito& c) { c.maneira = 1; c.bandejas = 3; }, kAgrupamento},
         {"queda impossivel", [](Circuito& c) { c.quedaMaxima = 0.01f; c.condutores = 1; }, kQueda},
-        // Method 1, spaced, spacing "Maior que 2 D": no reactance column exists for the layout.
-        {"queda sem coluna", [](Circuito& c) { c.maneira = 1; c.disposicao = 1; c.espacamento = 3; c.bandejas = 1; }, kQueda},
+        // Method 1, spaced, spacing "Maior que 2 D" (not offered, but a project file can hold it): no reactance for
+        // an unstated spacing; more conductors would not help, so the message names the spacing.
+        {"queda sem coluna", [](Circuito& c) { c.maneira = 1; c.disposicao = 1; c.espacamento = 3; c.bandejas = 1; },
+         "Não há reatância tabelada para cabos unipolares espaçados \"Maior que 2 D\".\nEditar o circuito e escolher a "
+         "distância 2d ou 20 cm entre eixos."},
         // 100 kA for 1 s: S_min = 704 mm2 > 500 mm2 with one conductor imposed.
         {"curto n imposto", [](Circuito& c) { c.icc = 100; c.tempoCurto = 1; c.condutores = 1; }, kCurto},
         // 100000 kA: S_min / 500 needs more than 1000 conductors.

@@ -69,15 +69,17 @@ TEST(SoundMt, CicloNaArvoreTermina)
 }
 
 // After the short-circuit raise the criteria re-run; they must not end below S_min per conductor.
-// 1000 A on H, Icc 115 kA, 1 s: S_min = 115000 / 142 = 809.9 mm2. Capacity gives 3 x 240 (see
-// CondutoresEmParalelo). Raise: n = trunc(809.9 / 500) + 1 = 2, S = trunc(404.9) = 404 -> 500 mm2; the
-// capacity at n = 2 (500 A > 440 A) moves to n = 3 with no lower bound -> 3 x 240 = 720 < 809.9 mm2.
+// 1000 A on H with the factor imposed at 1.00, Icc 115 kA, 1 s: S_min = 115000 / 142 = 809.9 mm2.
+// Capacity (Tabela 28, H): n = 3, 333.3 A per conductor: 240 mm2 334 A fits, 185 mm2 293 A does not ->
+// 3 x 240 = 720 < 809.9 mm2. Raise: n = trunc(809.9 / 500) + 1 = 2, S = trunc(404.9) = 404 -> 500 mm2; the
+// capacity at n = 2 (500 A > 440 A) moves to n = 3 with no lower bound -> 3 x 240 again, still short.
 // Raised again at n = 3: trunc(269.9) = 269 -> 300 mm2 (370 A >= 333.3 A) -> 3 x 300 = 900 mm2.
 TEST(SoundMt, CurtoCircuitoVerificadoAposReexecucao)
 {
     Ambiente a;
     Circuito c;
     c.corrente = 1000;
+    c.agrupamento = 1;
     c.icc = 115;
     c.tempoCurto = 1;
     c.L = 100;
