@@ -15,12 +15,11 @@ using namespace mvcar;
 
 namespace {
 
-// The grouping-factor table of NBR 14039 that the chosen layout falls under.
+// The table of NBR 14039:2005/Em1:2021 the catalogue's tray factors come from: single-core trefoil groups
+// (spaced single-core by analogy), or three-core cables.
 int TabelaAgrupamento(const std::array<BYTE, 6>& d)
 {
-    if (d[kTipoCabo] != 1)
-        return 36;
-    return d[kDisposicaoDosCabos] == 1 ? 34 : 35;
+    return d[kTipoCabo] == 1 ? 34 : 35;
 }
 
 }  // namespace
@@ -200,13 +199,13 @@ BOOL CCaracteristicas::EditarOutrasvariaveis()
             DefinirCondutores(produto);
             texto = FormatC("Você selecionou %i bandeja(s) e %i terna(s) por bandeja! \nem função disso o sistema "
                             "assumirá %i condutores por fase \n \nO fator de agrupamento atenderá a tabela %i da NBR "
-                            "14039:2005",
+                            "14039:2005/Em1:2021",
                             static_cast<int>(d[kNumeroBandejas]), static_cast<int>(d[kNumeroTernas]), produto, tabela);
         } else {
             DefinirCondutores(d[kNumeroTernas]);
             texto = FormatC("Você selecionou %i terna(s) para uma instalação Vertical! \nem função disso o sistema "
                             "assumirá %i condutores por fase \n \nO fator de agrupamento atenderá a tabela %i da NBR "
-                            "14039:2005",
+                            "14039:2005/Em1:2021",
                             static_cast<int>(d[kNumeroTernas]), static_cast<int>(d[kNumeroTernas]), tabela);
         }
         AfxMessageBox(texto, MB_OK | MB_ICONINFORMATION);

@@ -8,6 +8,15 @@
 #include "SqlValue.h"
 
 namespace {
+// The method's code in NBR 14039:2005/Em1:2021 Tabela 25. The catalogue stores A1, B1, F1 and G1 as A, B, F
+// and G, the letters the criteria test; the other letters (F2, G2 included) are the table's own.
+std::string MetodoTabela25(const std::string& letra)
+{
+    if (letra == "A" || letra == "B" || letra == "F" || letra == "G")
+        return letra + "1";
+    return letra;
+}
+
 std::string Descricao(CDaoDatabase& db, const char* sql, const char* coluna)
 {
     CDaoRecordsetManual rs(&db, dbOpenSnapshot, sql);
@@ -132,7 +141,8 @@ void CCalculo::GravarCalculo()
                                                              : "Capacidade de corrente");
         if (MetodoEnterrado())
             Gravar_linha(3, "Fator correção de resistividade térmica do Solo:", FormatC("%1.2f", m_kr));
-        Gravar_linha(3, "Método de Referencia da Instalação (Tabela 25 NBR 14039):", m_strMetodo);
+        Gravar_linha(3, "Método de Referencia da Instalação (Tabela 25 NBR 14039:2005/Em1:2021):",
+                     MetodoTabela25(m_strMetodo));
         Gravar_linha(3, "Capacidade de condução de corrente:",
                      FormatC("%i x %4.0f A", m_n, m_fCapacidade * m_kg * m_kt * m_kr));
         Gravar_linha(3, "Fator de correção de agrupamento:", FormatC("%4.2f", m_kg));

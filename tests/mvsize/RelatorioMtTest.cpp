@@ -39,7 +39,7 @@ TEST(RelatorioMt, LinhasDeUmCircuitoSemFilhos)
         {3, "Seção nominal dos condutores:", "1 x 95 mm²"},
         {3, "Critério de dimensionamento:", "Capacidade de corrente"},
         {3, "Fator correção de resistividade térmica do Solo:", "1.00"},
-        {3, "Método de Referencia da Instalação (Tabela 25 NBR 14039):", "H"},
+        {3, "Método de Referencia da Instalação (Tabela 25 NBR 14039:2005/Em1:2021):", "H"},
         {3, "Capacidade de condução de corrente:", "1 x  211 A"},
         {3, "Fator de correção de agrupamento:", "1.00"},
         {3, "Fator de correção da temperatura:", "1.00"},
@@ -90,7 +90,7 @@ TEST(RelatorioMt, LinhasCondicionais)
         EXPECT_EQ(mvtest::Valor(l, "Horas ano funcionamento:"), "8760");
     }
     {
-        // Trays (method 1, reference A), horizontal, 2d spacing, 1 tray; imposed section.
+        // Trays (method 1, stored letter A: Tabela 25's A1), horizontal, 2d spacing, 1 tray; imposed section.
         Ambiente a;
         Circuito c;
         c.maneira = 1;
@@ -106,6 +106,7 @@ TEST(RelatorioMt, LinhasCondicionais)
         EXPECT_EQ(mvtest::Valor(l, "Disposição dos Circuitos"), "Instalação Horizontal");
         EXPECT_EQ(mvtest::Valor(l, "Distancia Entre Cabos/Ternas"), "2d (entre eixos), d=diametro externo do cabo");
         EXPECT_FALSE(mvtest::Tem(l, "Fator correção de resistividade térmica do Solo:"));
+        EXPECT_EQ(mvtest::Valor(l, "Método de Referencia da Instalação (Tabela 25 NBR 14039:2005/Em1:2021):"), "A1");
     }
     {
         // Trench (method 2), single-core spaced: the 2d note; three-core elsewhere says "Cabo Tripolar".
@@ -119,7 +120,7 @@ TEST(RelatorioMt, LinhasCondicionais)
         const auto l = a.Linhas(1);
         EXPECT_EQ(mvtest::Valor(l, "Afastamento entre eixos dos cabos = 2d"), "d = Diamentro externo do cabo");
         EXPECT_EQ(mvtest::Valor(l, "Disposição dos Cabos"), "Espaçados");
-        EXPECT_EQ(mvtest::Valor(l, "Método de Referencia da Instalação (Tabela 25 NBR 14039):"), "D");
+        EXPECT_EQ(mvtest::Valor(l, "Método de Referencia da Instalação (Tabela 25 NBR 14039:2005/Em1:2021):"), "D");
     }
     {
         Ambiente a;

@@ -42,14 +42,14 @@ TEST(MvPerguntas, EachMethodAsksItsQuestionsAndStoresTheLayout)
         {"bandeja unipolar espaçados horizontal", kBandejas, {1, 1, 1, 3, 2, 1}, {40, 41, 45, 44, 42, 46},
          {1, 1, 1, 3, 2, 1}, 6,
          "Você selecionou 3 bandeja(s) e 2 terna(s) por bandeja! \nem função disso o sistema assumirá 6 condutores "
-         "por fase \n \nO fator de agrupamento atenderá a tabela 34 da NBR 14039:2005"},
+         "por fase \n \nO fator de agrupamento atenderá a tabela 34 da NBR 14039:2005/Em1:2021"},
         {"bandeja tripolar vertical", kBandejas, {2, 2, 3, 2}, {40, 45, 43, 46}, {0, 2, 2, 0, 3, 2}, 3,
          "Você selecionou 3 terna(s) para uma instalação Vertical! \nem função disso o sistema assumirá 3 condutores "
-         "por fase \n \nO fator de agrupamento atenderá a tabela 36 da NBR 14039:2005"},
+         "por fase \n \nO fator de agrupamento atenderá a tabela 35 da NBR 14039:2005/Em1:2021"},
         {"bandeja unipolar em trifólio: sem espaçamento", kBandejas, {1, 2, 1, 1, 3}, {40, 41, 45, 44, 42},
          {2, 1, 0, 1, 3, 1}, 3,
          "Você selecionou 1 bandeja(s) e 3 terna(s) por bandeja! \nem função disso o sistema assumirá 3 condutores "
-         "por fase \n \nO fator de agrupamento atenderá a tabela 35 da NBR 14039:2005"},
+         "por fase \n \nO fator de agrupamento atenderá a tabela 34 da NBR 14039:2005/Em1:2021"},
         {"canaleta tripolar", kCanaleta, {2}, {70}, {0, 2, 0, 0, 0, 1}, 1, "A NBR 14039:2005 para Canaletas"},
         {"canaleta unipolar", kCanaleta, {1, 3}, {70, 71}, {3, 1, 0, 0, 0, 1}, 1, "A NBR 14039:2005 para Canaletas"},
         {"eletroduto unipolar", kEletroduto, {1, 2}, {60, 61}, {2, 1, 0, 0, 0, 1}, 0, ""},
