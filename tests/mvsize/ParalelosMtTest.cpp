@@ -198,35 +198,33 @@ TEST(ParalelosMt, FatorImpostoDimensionaOsConjuntos)
 // and the report names the criterion that fixed n and S.
 TEST(ParalelosMt, CriterioDoParaleloDecididoPelaCapacidade)
 {
-    {
-        // Four buried conduits answered, so four sets imposed (as the circuit dialog stores them): Tabela 36,
-        // 4 conduits at 200 mm, up to 95 mm2: 0.69. 250 / 0.69 / 4 = 90.6 A -> 25 mm2 (97 A), 16 no (75 A).
-        // S_min = 10000 x sqrt(0.25) / 142 = 35.2 mm2 > 25, but the four carry the fault: 4 x 25 = 100 mm2.
+    struct Caso {
+        const char* nome;
+        Circuito circuito;
+        short n, S;
+    };
+    // Four buried conduits answered, so four sets imposed (as the circuit dialog stores them): Tabela 36,
+    // 4 conduits at 200 mm, up to 95 mm2: 0.69. 250 / 0.69 / 4 = 90.6 A -> 25 mm2 (97 A), 16 no (75 A).
+    // S_min = 10000 x sqrt(0.25) / 142 = 35.2 mm2 > 25, but the four carry the fault: 4 x 25 = 100 mm2.
+    Circuito impostos = EletrodutoEnterrado();
+    impostos.corrente = 250;
+    impostos.ternas = 4;
+    impostos.condutores = 4;
+    // Sets added by the engine: 600 A on H gives 2 x 400 mm2 (first case above). 120 kA for 0.25 s:
+    // S_min = 120000 x 0.5 / 142 = 422.5 mm2 > 400, and 2 x 400 = 800 mm2 withstands it.
+    Circuito adicionados = Enterrado();
+    adicionados.corrente = 600;
+    adicionados.icc = 120;
+    const std::vector<Caso> casos = {{"conjuntos impostos", impostos, 4, 25}, {"conjuntos adicionados", adicionados, 2, 400}};
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
         Ambiente a;
-        Circuito c = EletrodutoEnterrado();
-        c.corrente = 250;
-        c.ternas = 4;
-        c.condutores = 4;
-        a.Inserir(c);
+        a.Inserir(caso.circuito);
         const auto r = a.Calcular(1);
         ASSERT_TRUE(r.ok) << r.erro;
-        EXPECT_EQ(r.n, 4);
-        EXPECT_EQ(r.S, 25);
+        EXPECT_EQ(r.n, caso.n);
+        EXPECT_EQ(r.S, caso.S);
         EXPECT_EQ(r.criterio, mvsize::CRITERIO_CAPACIDADE);
-        EXPECT_EQ(mvtest::Valor(a.Linhas(1), "Critério de dimensionamento:"), "Capacidade de corrente");
-    }
-    {
-        // Sets added by the engine: 600 A on H gives 2 x 400 mm2 (first case above). 120 kA for 0.25 s:
-        // S_min = 120000 x 0.5 / 142 = 422.5 mm2 > 400, and 2 x 400 = 800 mm2 withstands it.
-        Ambiente a;
-        Circuito c = Enterrado();
-        c.corrente = 600;
-        c.icc = 120;
-        a.Inserir(c);
-        const auto r = a.Calcular(1);
-        ASSERT_TRUE(r.ok) << r.erro;
-        EXPECT_EQ(r.n, 2);
-        EXPECT_EQ(r.S, 400);
         EXPECT_EQ(mvtest::Valor(a.Linhas(1), "Critério de dimensionamento:"), "Capacidade de corrente");
     }
 }
