@@ -83,94 +83,94 @@ float CapacidadeDaTabela(Ambiente& a, const std::string& letra, int s)
                letra, "capacidade_corrente");
 }
 
+Circuito Com(Circuito c, float corrente)
+{
+    c.corrente = corrente;
+    return c;
+}
+
+// A circuit that capacity sizes as n sets of S mm2 at factor kg.
+struct Caso {
+    const char* nome;
+    Circuito circuito;
+    const char* letra;  // the catalogue's stored letter
+    short n, S;
+    float kg;
+};
+
+// The result, its report lines, and that what the catalogue's tables give for n circuits carries the current.
+void ConferirPelaCapacidade(const Caso& caso)
+{
+    SCOPED_TRACE(caso.nome);
+    Ambiente a;
+    a.Inserir(caso.circuito);
+    const auto r = a.Calcular(1);
+    ASSERT_TRUE(r.ok) << r.erro;
+    EXPECT_EQ(r.n, caso.n);
+    EXPECT_EQ(r.S, caso.S);
+    EXPECT_FLOAT_EQ(r.kg, caso.kg);
+    EXPECT_EQ(r.criterio, mvsize::CRITERIO_CAPACIDADE);
+
+    const float kg = FatorDaTabela(a, caso.circuito, caso.letra, r.n, r.S);
+    const float iz = CapacidadeDaTabela(a, caso.letra, r.S);
+    EXPECT_FLOAT_EQ(kg, caso.kg);
+    EXPECT_GE(static_cast<float>(r.n) * iz * kg, caso.circuito.corrente);
+
+    const auto linhas = a.Linhas(1);
+    EXPECT_EQ(mvtest::Valor(linhas, "Seção nominal dos condutores:"), FormatC("%i x %i mm²", caso.n, caso.S));
+    EXPECT_EQ(mvtest::Valor(linhas, "Capacidade de condução de corrente:"), FormatC("%i x %4.0f A", caso.n, iz * kg));
+    EXPECT_EQ(mvtest::Valor(linhas, "Fator de correção de agrupamento:"), FormatC("%4.2f", kg));
+    EXPECT_EQ(mvtest::Valor(linhas, "Critério de dimensionamento:"), "Capacidade de corrente");
+}
+
 }  // namespace
 
 TEST(ParalelosMt, CadaConjuntoContaComoUmCircuitoNoAgrupamento)
 {
-    struct Caso {
-        const char* nome;
-        Circuito circuito;
-        const char* letra;
-        float corrente;
-        short n, S;
-        float kg;
-    };
-    auto com = [](Circuito c, float I) {
-        c.corrente = I;
-        return c;
-    };
     const std::vector<Caso> casos = {
         // H, Tabela 28: 300 mm2 370 A, 400 mm2 401 A, 500 mm2 440 A. Tabela 40: 6 conductors (2 circuits)
         // 0.76, 9 (3 circuits) 0.65.
         // 600 A: one set no (600 > 440); two: 600 / 0.76 / 2 = 394.7 A -> 400 mm2 (401), 300 no (370).
         // 2 x 401 x 0.76 = 609.5 A >= 600. (Counted as one circuit: 300 A each -> 2 x 240 mm2, 507.8 A real.)
-        {"enterrado, 2 conjuntos", com(Enterrado(), 600), "H", 600, 2, 400, 0.76f},
+        {"enterrado, 2 conjuntos", Com(Enterrado(), 600), "H", 2, 400, 0.76f},
         // 800 A: two sets need 800 / 0.76 / 2 = 526.3 A > 440; three: 800 / 0.65 / 3 = 410.3 A -> 500 mm2
         // (440), 400 no (401). 3 x 440 x 0.65 = 858 A >= 800. (As one circuit: 2 x 400 mm2, 609.5 A real.)
-        {"enterrado, 3 conjuntos", com(Enterrado(), 800), "H", 800, 3, 500, 0.65f},
+        {"enterrado, 3 conjuntos", Com(Enterrado(), 800), "H", 3, 500, 0.65f},
         // F1, Tabela 28: 300 mm2 361 A, 400 mm2 394 A, 500 mm2 434 A. Tabela 36, 200 mm between conduits,
         // sections 120 to 500 (the lowest of the 10-150 and 185-1000 bands): 2 conduits 0.80, 3 conduits 0.69.
         // 600 A: 600 / 0.80 / 2 = 375 A -> 400 mm2 (394), 300 no (361). 2 x 394 x 0.80 = 630.4 A >= 600.
-        {"eletroduto enterrado, 2 conjuntos", com(EletrodutoEnterrado(), 600), "F", 600, 2, 400, 0.80f},
+        {"eletroduto enterrado, 2 conjuntos", Com(EletrodutoEnterrado(), 600), "F", 2, 400, 0.80f},
         // 800 A: 800 / 0.80 / 2 = 500 A > 434; 800 / 0.69 / 3 = 386.5 A -> 400 mm2 (394), 300 no (361).
         // 3 x 394 x 0.69 = 815.6 A >= 800. (As one circuit: 2 x 500 mm2, 694.4 A real.)
-        {"eletroduto enterrado, 3 conjuntos", com(EletrodutoEnterrado(), 800), "F", 800, 3, 400, 0.69f},
+        {"eletroduto enterrado, 3 conjuntos", Com(EletrodutoEnterrado(), 800), "F", 3, 400, 0.69f},
         // A1, Tabela 28: 240 mm2 588 A, 300 mm2 670 A, 400 mm2 760 A, 500 mm2 856 A. Tabela 34, groups
         // touching on the tray: two groups 0.93 (e < De), three groups 0.92 (e < 1.5 De).
         // 1300 A: 1300 / 0.93 / 2 = 698.9 A -> 400 mm2 (760), 300 no (670). 2 x 760 x 0.93 = 1413.6 A >= 1300.
-        {"bandeja, 2 conjuntos", com(Bandeja(), 1300), "A", 1300, 2, 400, 0.93f},
+        {"bandeja, 2 conjuntos", Com(Bandeja(), 1300), "A", 2, 400, 0.93f},
         // 1700 A: 1700 / 0.93 / 2 = 914 A > 856; 1700 / 0.92 / 3 = 615.9 A -> 300 mm2 (670), 240 no (588).
         // 3 x 670 x 0.92 = 1849.2 A >= 1700. (As one circuit: 2 x 500 mm2, 1592.2 A real.)
-        {"bandeja, 3 conjuntos", com(Bandeja(), 1700), "A", 1700, 3, 300, 0.92f},
+        {"bandeja, 3 conjuntos", Com(Bandeja(), 1700), "A", 3, 300, 0.92f},
     };
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.nome);
-        Ambiente a;
-        a.Inserir(caso.circuito);
-        const auto r = a.Calcular(1);
-        ASSERT_TRUE(r.ok) << r.erro;
-        EXPECT_EQ(r.n, caso.n);
-        EXPECT_EQ(r.S, caso.S);
-        EXPECT_FLOAT_EQ(r.kg, caso.kg);
-
-        // What the catalogue's tables give for n circuits carries the current.
-        const float kg = FatorDaTabela(a, caso.circuito, caso.letra, r.n, r.S);
-        const float iz = CapacidadeDaTabela(a, caso.letra, r.S);
-        EXPECT_FLOAT_EQ(kg, caso.kg);
-        EXPECT_GE(static_cast<float>(r.n) * iz * kg, caso.corrente);
-
-        const auto linhas = a.Linhas(1);
-        EXPECT_EQ(mvtest::Valor(linhas, "Seção nominal dos condutores:"), FormatC("%i x %i mm²", caso.n, caso.S));
-        EXPECT_EQ(mvtest::Valor(linhas, "Capacidade de condução de corrente:"), FormatC("%i x %4.0f A", caso.n, iz * kg));
-        EXPECT_EQ(mvtest::Valor(linhas, "Fator de correção de agrupamento:"), FormatC("%4.2f", kg));
-        EXPECT_EQ(mvtest::Valor(linhas, "Critério de dimensionamento:"), "Capacidade de corrente");
-    }
+    for (const Caso& caso : casos)
+        ConferirPelaCapacidade(caso);
 }
 
 // More sets than the layout's table counts: the sizing stops with the grouping message (the user may
 // impose a factor), instead of going on with the factor of one circuit.
 TEST(ParalelosMt, SemFatorParaTantosConjuntosPara)
 {
-    struct Caso {
-        const char* nome;
-        Circuito circuito;
-    };
-    auto com = [](Circuito c, float I) {
-        c.corrente = I;
-        return c;
-    };
-    const std::vector<Caso> casos = {
+    const std::vector<std::pair<const char*, Circuito>> casos = {
         // H: four sets carry 4 x 440 x 0.58 = 1020.8 A (Tabela 40, 12 conductors); Tabela 40 ends there.
-        {"enterrado, 5 conjuntos", com(Enterrado(), 1100)},
+        {"enterrado, 5 conjuntos", Com(Enterrado(), 1100)},
         // E, 500 mm2 615 A (Tabela 28): two sets are needed, and no table of the standard groups conduits in air.
-        {"eletroduto ao ar, 2 conjuntos", com(EletrodutoAoAr(), 700)},
+        {"eletroduto ao ar, 2 conjuntos", Com(EletrodutoAoAr(), 700)},
         // A: three groups carry 3 x 856 x 0.92 = 2362.6 A; Tabela 34 has no four groups side by side.
-        {"bandeja, 4 conjuntos", com(Bandeja(), 2400)},
+        {"bandeja, 4 conjuntos", Com(Bandeja(), 2400)},
     };
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.nome);
+    for (const auto& [nome, circuito] : casos) {
+        SCOPED_TRACE(nome);
         Ambiente a;
-        a.Inserir(caso.circuito);
+        a.Inserir(circuito);
         const auto r = a.Calcular(1);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.erro, kAgrupamento);
@@ -183,8 +183,7 @@ TEST(ParalelosMt, SemFatorParaTantosConjuntosPara)
 TEST(ParalelosMt, FatorImpostoDimensionaOsConjuntos)
 {
     Ambiente a;
-    Circuito c = EletrodutoAoAr();
-    c.corrente = 700;
+    Circuito c = Com(EletrodutoAoAr(), 700);
     c.agrupamento = 0.8f;
     a.Inserir(c);
     const auto r = a.Calcular(1);
@@ -198,33 +197,16 @@ TEST(ParalelosMt, FatorImpostoDimensionaOsConjuntos)
 // and the report names the criterion that fixed n and S.
 TEST(ParalelosMt, CriterioDoParaleloDecididoPelaCapacidade)
 {
-    struct Caso {
-        const char* nome;
-        Circuito circuito;
-        short n, S;
-    };
     // Four buried conduits answered, so four sets imposed (as the circuit dialog stores them): Tabela 36,
     // 4 conduits at 200 mm, up to 95 mm2: 0.69. 250 / 0.69 / 4 = 90.6 A -> 25 mm2 (97 A), 16 no (75 A).
     // S_min = 10000 x sqrt(0.25) / 142 = 35.2 mm2 > 25, but the four carry the fault: 4 x 25 = 100 mm2.
-    Circuito impostos = EletrodutoEnterrado();
-    impostos.corrente = 250;
+    Circuito impostos = Com(EletrodutoEnterrado(), 250);
     impostos.ternas = 4;
     impostos.condutores = 4;
     // Sets added by the engine: 600 A on H gives 2 x 400 mm2 (first case above). 120 kA for 0.25 s:
     // S_min = 120000 x 0.5 / 142 = 422.5 mm2 > 400, and 2 x 400 = 800 mm2 withstands it.
-    Circuito adicionados = Enterrado();
-    adicionados.corrente = 600;
+    Circuito adicionados = Com(Enterrado(), 600);
     adicionados.icc = 120;
-    const std::vector<Caso> casos = {{"conjuntos impostos", impostos, 4, 25}, {"conjuntos adicionados", adicionados, 2, 400}};
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.nome);
-        Ambiente a;
-        a.Inserir(caso.circuito);
-        const auto r = a.Calcular(1);
-        ASSERT_TRUE(r.ok) << r.erro;
-        EXPECT_EQ(r.n, caso.n);
-        EXPECT_EQ(r.S, caso.S);
-        EXPECT_EQ(r.criterio, mvsize::CRITERIO_CAPACIDADE);
-        EXPECT_EQ(mvtest::Valor(a.Linhas(1), "Critério de dimensionamento:"), "Capacidade de corrente");
-    }
+    ConferirPelaCapacidade({"conjuntos impostos", impostos, "F", 4, 25, 0.69f});
+    ConferirPelaCapacidade({"conjuntos adicionados", adicionados, "H", 2, 400, 0.76f});
 }
