@@ -13,8 +13,8 @@ const char* const kMsgAgrupamento =
     "Número de condutores calculado excede tabela de fator de agrupamento. Rever circuito.";
 const char* const kMsgQueda = "Queda de tensão supera os valores tabelados.\nAumentar no. condutores por fase.";
 const char* const kMsgCurto = "Impossível calcular devido ao curto circuito.\nAumentar no. condutores por fase.";
-// Single-core cables spaced at an unstated distance: no reactance can be tabled, and more conductors would
-// not help, so the message sends the user to the spacing instead of the drop's.
+// Single-core cables spaced at an unstated distance: no reactance can be tabled and more conductors would
+// not help, so the message points to the spacing.
 const char* const kMsgSemReatancia =
     "Não há reatância tabelada para cabos unipolares espaçados \"Maior que 2 D\".\nEditar o circuito e escolher "
     "a distância 2d ou 20 cm entre eixos.";
