@@ -26,3 +26,34 @@ function(zel_add_gui_test name)
   set_tests_properties(${name} PROPERTIES LABELS gui TIMEOUT 300
     ENVIRONMENT "NO_AT_BRIDGE=1;GTK_THEME=Adwaita;LANG=pt_BR.UTF-8")
 endfunction()
+
+# zel_add_realinput_test(name SOURCES a.cpp ... [LIBS ...] [TIMEOUT seconds]): a GoogleTest program that drives
+# the built programs (lvsize, mvsize, protdev) with real X input through the harness of tests/gui. Each of
+# its tests is a CTest entry "<name>.<Suite>.<Test>" run on a virtual X server of its own (1366x768); its
+# screenshots and the files the program wrote stay in <build>/realinput/<Suite>.<Test>.
+set(ZEL_REALINPUT_RUNNER sh ${CMAKE_CURRENT_LIST_DIR}/../tests/gui/run-on-xvfb.sh)
+function(zel_add_realinput_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE zel_realinput ${T_LIBS} GTest::gtest GTest::gtest_main zel_warnings)
+  set_target_properties(${name} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    CROSSCOMPILING_EMULATOR "${ZEL_REALINPUT_RUNNER}")
+  foreach(program lvsize mvsize protdev zel_data)
+    if(TARGET ${program})
+      add_dependencies(${name} ${program})
+    endif()
+  endforeach()
+  set(properties LABELS gui-realinput TIMEOUT ${T_TIMEOUT} PROCESSORS 2)
+  if(TEST wxhost_locale)
+    list(APPEND properties FIXTURES_REQUIRED zel_pt_br_locale)
+  endif()
+  gtest_discover_tests(${name}
+    TEST_PREFIX "${name}."
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    PROPERTIES ${properties}
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -64,9 +64,24 @@ void RefuseDrops(wxWindow* entry) {
     if (GTK_IS_ENTRY(widget)) gtk_entry_set_input_hints(GTK_ENTRY(widget), GTK_INPUT_HINT_NO_EMOJI);
 }
 
+namespace {
+std::vector<ControlBinding*>& Registry() {
+    static std::vector<ControlBinding*> all;
+    return all;
+}
+}  // namespace
+
+ControlBinding::ControlBinding(CWnd* model, CDialog* dialog) : m_model(model), m_dialog(dialog) {
+    Registry().push_back(this);
+}
+
 ControlBinding::~ControlBinding() {
+    auto& all = Registry();
+    all.erase(std::remove(all.begin(), all.end(), this), all.end());
     if (m_model && m_model->GetObserver() == this) m_model->SetObserver(nullptr);
 }
+
+const std::vector<ControlBinding*>& ControlBinding::All() { return Registry(); }
 
 void ControlBinding::Rebind(CWnd* model) {
     if (m_model && m_model->GetObserver() == this) m_model->SetObserver(nullptr);
@@ -468,6 +483,10 @@ public:
         BindFocus(m_choice);
     }
     wxWindow* Widget() const override { return m_choice; }
+    void ProbeItems(std::vector<ProbeItem>& out) const override {
+        for (unsigned i = 0; i < m_choice->GetCount(); ++i)
+            out.push_back({static_cast<int>(i), U(m_choice->GetString(i)), static_cast<int>(i) == m_choice->GetSelection(), {}});
+    }
 
 protected:
     CComboBox* Combo() const { return dynamic_cast<CComboBox*>(m_model); }
@@ -506,6 +525,10 @@ public:
         BindFocus(m_combo);
     }
     wxWindow* Widget() const override { return m_combo; }
+    void ProbeItems(std::vector<ProbeItem>& out) const override {
+        for (unsigned i = 0; i < m_combo->GetCount(); ++i)
+            out.push_back({static_cast<int>(i), U(m_combo->GetString(i)), static_cast<int>(i) == m_combo->GetSelection(), {}});
+    }
 
 protected:
     CComboBox* Combo() const { return dynamic_cast<CComboBox*>(m_model); }
@@ -547,6 +570,10 @@ public:
         BindFocus(m_list);
     }
     wxWindow* Widget() const override { return m_list; }
+    void ProbeItems(std::vector<ProbeItem>& out) const override {
+        for (unsigned i = 0; i < m_list->GetCount(); ++i)
+            out.push_back({static_cast<int>(i), U(m_list->GetString(i)), m_list->IsSelected(static_cast<int>(i)), {}});
+    }
 
 protected:
     CListBox* List() const { return dynamic_cast<CListBox*>(m_model); }
@@ -680,6 +707,10 @@ public:
         BindFocus(m_tree);
     }
     wxWindow* Widget() const override { return m_tree; }
+    void ProbeItems(std::vector<ProbeItem>& out) const override {
+        const wxTreeItemId root = m_tree->GetRootItem();
+        if (root.IsOk()) ProbeChildren(root, out);
+    }
 
 protected:
     CTreeCtrl* Tree() const { return dynamic_cast<CTreeCtrl*>(m_model); }
@@ -725,6 +756,17 @@ protected:
             }
         } else {
             MirrorCommon(what);
+        }
+    }
+
+    // The lines in sight, in the order they show (a collapsed item's children are not).
+    void ProbeChildren(const wxTreeItemId& parent, std::vector<ProbeItem>& out) const {
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId id = m_tree->GetFirstChild(parent, cookie); id.IsOk(); id = m_tree->GetNextChild(parent, cookie)) {
+            wxRect r;
+            if (m_tree->GetBoundingRect(id, r, true)) r.SetPosition(m_tree->ClientToScreen(r.GetPosition()));
+            out.push_back({static_cast<int>(out.size()), U(m_tree->GetItemText(id)), m_tree->IsSelected(id), r});
+            if (m_tree->IsExpanded(id)) ProbeChildren(id, out);
         }
     }
 

@@ -8,14 +8,25 @@
 #include <wx/window.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class wxTreeCtrl;
 
 namespace zel::wx {
 
+// A line of a list, combo box or tree as the test probe shows it; the rectangle (screen pixels) is empty
+// when the widget does not tell where its lines are.
+struct ProbeItem {
+    int index = 0;
+    std::string text;
+    bool selected = false;
+    wxRect rect;
+};
+
 class ControlBinding : public IWndObserver {
 public:
-    ControlBinding(CWnd* model, CDialog* dialog) : m_model(model), m_dialog(dialog) {}
+    ControlBinding(CWnd* model, CDialog* dialog);
     ~ControlBinding() override;
     ControlBinding(const ControlBinding&) = delete;
     ControlBinding& operator=(const ControlBinding&) = delete;
@@ -31,6 +42,10 @@ public:
     virtual void MirrorAll();
     // Called when a change of visibility needs the layout redone.
     std::function<void()> relayout;
+    // The lines the widget shows, for the test probe.
+    virtual void ProbeItems(std::vector<ProbeItem>& /*out*/) const {}
+    // Every binding alive, oldest first (the test probe walks them).
+    static const std::vector<ControlBinding*>& All();
 
 protected:
     virtual void Mirror(WndChange what);

@@ -1,6 +1,7 @@
 #include "WxHost.h"
 
 #include "Menu.h"
+#include "UiProbe.h"
 #include "WxControls.h"
 #include "WxDialog.h"
 
@@ -71,7 +72,7 @@ void InitWxLocale() {
     std::setlocale(LC_NUMERIC, "C");
 }
 
-WxHost::WxHost(Program program) : m_bitmaps(program) {}
+WxHost::WxHost(Program program) : m_bitmaps(program), m_probe(UiProbe::StartIfAsked()) {}
 WxHost::~WxHost() = default;
 
 void WxHost::Install(CAppContext& context) {

@@ -9,6 +9,7 @@
 #include "WxBitmaps.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class wxWindow;
@@ -17,6 +18,7 @@ class wxLocale;
 namespace zel::wx {
 
 class WxDialog;
+class UiProbe;
 
 // The C library and GTK in pt_BR.UTF-8 (GTK's own texts, such as its file dialog's buttons, come out in
 // Portuguese), numbers kept with a point as the programs always wrote them. Call before wxWidgets starts;
@@ -59,6 +61,7 @@ private:
     wxWindow* Parent() const;
     BitmapProvider m_bitmaps;
     std::vector<WxDialog*> m_open;
+    std::unique_ptr<UiProbe> m_probe;  // only when a test asks for one
 };
 
 // A PNG of a window as it shows on screen; false when it cannot be written.
