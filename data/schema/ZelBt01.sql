@@ -20,7 +20,10 @@ CREATE TABLE sistema (
     sistema_neutro_tabelado        BIT NOT NULL,
     sistema_tensao_fase_fase       BIT NOT NULL,
     sistema_tensao_fase_neutro     BIT NOT NULL,
-    sistema_terra                  BIT NOT NULL
+    sistema_terra                  BIT NOT NULL,
+    -- Earthing arrangement (NBR 5410 4.2.2.2): the engine checks automatic disconnection by the TN
+    -- condition only on 'TN' systems.
+    sistema_esquema_aterramento    TEXT(2) NOT NULL CHECK (sistema_esquema_aterramento IN ('TN', 'TT', 'IT'))
 );
 
 -- Which systems a sub-circuit may have under a circuit of sistema_codigo.

@@ -62,7 +62,10 @@ BOOL CCalculo::Calcular()
         if (m_strErro.empty()) {
             Secao_economica();
             Icc_minima();
-            const double Ikmax = static_cast<double>(m_fIkmax) * 1000.0;
+            // The report gives the Ikmin the short-circuit checks used: never above the prospective current.
+            const double Ikmax = Corrente_cc_presumida();
+            if (Ikmax > 0 && Ikmax < m_dIkmin)
+                m_dIkmin = Ikmax;
             m_dI2tIkmax = I2t_cabo(Ikmax);
             m_dI2tIkmin = I2t_cabo(m_dIkmin);
             m_dTempoIkmax = m_dI2tIkmax / (Ikmax * Ikmax);
@@ -109,6 +112,12 @@ void CCalculo::LerTabelasCatalogo()
         rs->GetFieldBool("sistema_neutro_tabelado", m_bNeutroTabelado);
         rs->GetFieldBool("sistema_tensao_fase_neutro", m_bSistemaFN);
         rs->GetFieldBool("sistema_terra", m_bTerra);
+        std::string esquema;
+        rs->GetFieldString("sistema_esquema_aterramento", esquema);
+        if (esquema != "TN" && esquema != "TT" && esquema != "IT")
+            throw CDaoException::Layer(AFX_DAO_ERROR_DFX_BIND,
+                                       FormatC("sistema %i: esquema de aterramento '%s'", m_nSistema, esquema.c_str()));
+        m_bEsquemaTN = esquema == "TN";
     }
 
     m_nU = consideraTensaoFase ? m_nTensaoFF : static_cast<short>(m_fTensaoFN);
@@ -134,14 +143,21 @@ void CCalculo::LerTabelasCatalogo()
 
     {
         const std::string sql = FormatC(
-            "SELECT cabo_constante_curto_circuito,cabo_constante_i2t_x,cabo_constante_i2t_y,secao_nominal FROM cabo "
-            "WHERE cabo_codigo=%i",
+            "SELECT cabo_constante_curto_circuito,cabo_constante_i2t_x,cabo_constante_i2t_y,secao_nominal,cabo_material "
+            "FROM cabo WHERE cabo_codigo=%i",
             m_nCabo);
         auto rs = m_Consultas.Abrir(cat, sql);
         rs->GetFieldShort("cabo_constante_curto_circuito", m_nK);
         rs->GetFieldFloat("cabo_constante_i2t_x", m_fX);
         rs->GetFieldFloat("cabo_constante_i2t_y", m_fY);
         rs->GetFieldFloat("secao_nominal", m_fSmax);
+        std::string material;
+        rs->GetFieldString("cabo_material", material);
+        if (material != "cu" && material != "al")
+            throw CDaoException::Layer(AFX_DAO_ERROR_DFX_BIND,
+                                       FormatC("cabo %i: material '%s'", m_nCabo, material.c_str()));
+        // The fault loop's resistance is the conductor's own: aluminium 36, copper 22.5 mOhm.mm2/m.
+        m_fFatorResistividade = material == "al" ? 36.0f / 22.5f : 1.0f;
     }
 
     BYTE tabelaCapacidade = 0, tabelaQueda = 0;

@@ -34,6 +34,15 @@ enum : BYTE {
 inline constexpr double I2T_SEM_LIMITE = 9999999998.0;
 inline constexpr double I2T_FORA_CURVA = 9999999999.0;
 
+// NBR 5410 5.3.4.1 (IB <= In <= Iz) holds with equality. Design currents are single-precision phasor sums,
+// which may land a few units in the last place above a current they equal (100 A at pf 0.90 sums to
+// 100.000008 A): a current exceeds another only beyond this relative tolerance.
+inline constexpr double TOLERANCIA_CORRENTE = 1e-6;
+inline bool ExcedeCorrente(float corrente, float limite)
+{
+    return static_cast<double>(corrente) > static_cast<double>(limite) * (1.0 + TOLERANCIA_CORRENTE);
+}
+
 class CCalculo {
 public:
     explicit CCalculo(short circuito_sequencial);
@@ -88,7 +97,12 @@ private:
     const CTabela_selecao* Resposta(BYTE questao) const;
     void Cadeia_criterios();
     float Secao_neutro_tabelada(float secao);
+    float Secao_protecao_paralelo(float secao, short n);
+    float Neutro_minimo(float secaoHarmonica, BYTE veias);
+    float Tensao_falta() const;
+    float Corrente_cc_presumida() const { return m_fIkmax * 1000.0f; }  // A, in single as typed
     BOOL Curva_disjuntor_valida() const;
+    BOOL Fora_da_curva(double I) const;
     BOOL Verificar_curto_circuito();
     double Cruzamento_curvas();
 
@@ -177,6 +191,8 @@ private:
     BOOL m_bNeutroTabelado = FALSE;
     BOOL m_bSistemaFN = FALSE;
     BOOL m_bTerra = FALSE;
+    BOOL m_bEsquemaTN = TRUE;         // sistema_esquema_aterramento 'TN'
+    float m_fFatorResistividade = 1;  // the fault loop's resistivity over copper's, by cabo_material
     double m_dKh = 1.0;
     BYTE m_nLinha = 0;
     BYTE m_nCriterio = 0;

@@ -79,6 +79,7 @@ BOOL CCalculo::Capacidade_corrente()
     m_fIz = 0;
     short i = m_n;
     float sec = 0;
+    float aceita = 0;
     while (i <= m_nMax) {
         Fator_correcao_agrupamento(i);
         if (!m_strErro.empty())
@@ -91,15 +92,15 @@ BOOL CCalculo::Capacidade_corrente()
         while (!m_pCapacidade->IsBOF()) {
             float cap = 0;
             m_pCapacidade->GetFieldFloat("capacidade_corrente_capacidade", cap);
-            if (m_fFd * m_fIb / (m_fKagr * m_fKtemp) / static_cast<float>(i) > cap)
+            // NBR 5410 6.2.5: Iz >= IB, equality included.
+            if (ExcedeCorrente(m_fFd * m_fIb / (m_fKagr * m_fKtemp) / static_cast<float>(i), cap))
                 break;
             m_pCapacidade->GetFieldFloat("secao_nominal", sec);
             if (m_fS > sec && i == m_n)
                 break;  // never below the section already found for this count
             if (i < 2)
                 m_pCapacidade->GetFieldFloat("secao_nominal_protecao", m_fSecaoProtecao);
-            else
-                m_fSecaoProtecao = sec * static_cast<float>(i) * 0.5f;
+            aceita = sec;
             m_fIz = cap;
             m_pCapacidade->MovePrev();
         }
@@ -111,6 +112,8 @@ BOOL CCalculo::Capacidade_corrente()
         Erro(kErroCapacidade);
         return FALSE;
     }
+    if (i >= 2)
+        m_fSecaoProtecao = Secao_protecao_paralelo(aceita, i);
     if (m_fS < sec || i != m_n) {
         m_n = i;
         m_fS = sec;
@@ -132,6 +135,28 @@ float CCalculo::Secao_neutro_tabelada(float secao)
     float neutro = 0;
     rs->GetFieldFloat("secao_nominal_neutro", neutro);
     return neutro;
+}
+
+// NBR 5410 Tabela 58 (6.4.3.1.3) for n conductors per phase, applied to the whole phase section n x S: up
+// to 16 mm2 the same, up to 35 mm2 16 mm2, above that half of it. The total is what the report gives, to be
+// divided among the conductors; a half that is no nominal section is taken up to the next one (as the secao
+// table does for one conductor), and one above the largest nominal section is kept as it is.
+float CCalculo::Secao_protecao_paralelo(float secao, short n)
+{
+    const float total = secao * static_cast<float>(n);
+    if (total <= 16)
+        return total;
+    if (total <= 35)
+        return 16;
+    const float metade = total * 0.5f;
+    const std::string sql = FormatC("SELECT secao_nominal FROM secao WHERE secao_nominal>=%6.2f ORDER BY secao_nominal",
+                                    static_cast<double>(metade));
+    auto rs = m_Consultas.Abrir(Catalogo(), sql);
+    if (rs->IsEOF())
+        return metade;
+    float nominal = 0;
+    rs->GetFieldFloat("secao_nominal", nominal);
+    return nominal;
 }
 
 float CCalculo::Proxima_secao(float x)

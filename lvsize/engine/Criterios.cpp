@@ -15,17 +15,37 @@ const char* const kErroCapacidade = "Impossível devido ao critério capacidade 
 const char* const kErroAumento = "Impossível aumentar a seção ou o número de condutores";
 }  // namespace
 
+// The voltage that drives a fault between a phase and the protective conductor: the phase-to-neutral
+// voltage, or in an alternating-current system without neutral Uff / sqrt(3) (as the minimum
+// short-circuit current takes it); none for direct current.
+float CCalculo::Tensao_falta() const
+{
+    if (m_fTensaoFN > 0)
+        return m_fTensaoFN;
+    if (m_nTipoSistema == 2)
+        return 0;
+    return static_cast<float>(m_nTensaoFF) / std::sqrt(3.0f);
+}
+
+// NBR 5410 5.1.2.2.4, automatic disconnection in a TN system: Zs x Ia <= U0, Ia here the current that
+// operates the device within 5 s, Zs the phase and protective conductors of the circuit's own metal.
 BOOL CCalculo::Contatos_indiretos()
 {
     m_bContatosVerificados = FALSE;
-    if (m_fTensaoFN < 50 || m_bDispensarContato)
+    // TT and IT systems disconnect by their own conditions (earth electrode and residual current, first
+    // fault), which the Zs condition does not stand for.
+    if (!m_bEsquemaTN)
         return TRUE;
+    const float U0 = Tensao_falta();
+    if (U0 < 50 || m_bDispensarContato)
+        return TRUE;
+    const float rho = 0.0225f * m_fFatorResistividade;
 
     // Checked again after every raise: the raise and the re-run criteria may not suffice at once.
     for (int repeticao = 0; repeticao < kMaxRepeticoesContatos; ++repeticao) {
         const float fn = static_cast<float>(m_n);
         const float m = fn * m_fS / m_fSecaoProtecao;
-        const float Lmax = fn * (0.8f * m_fTensaoFN / ((m + 1) * (0.0225f * m_fIt5s))) * m_fS;
+        const float Lmax = fn * (0.8f * U0 / ((m + 1) * (rho * m_fIt5s))) * m_fS;
         if (m_fL <= Lmax) {
             m_bContatosVerificados = m_fIt5s > 0;  // without a device current nothing was verified
             return TRUE;
@@ -40,7 +60,7 @@ BOOL CCalculo::Contatos_indiretos()
             m_pCapacidade->MoveLast();
             m_pCapacidade->GetFieldFloat("secao_nominal", Sr);
             m_pCapacidade->GetFieldFloat("secao_nominal_protecao", Spr);
-            const float e = (Sr / Spr + 1) * 0.0225f * m_fIt5s * m_fL / (0.8f * m_fTensaoFN);
+            const float e = (Sr / Spr + 1) * rho * m_fIt5s * m_fL / (0.8f * U0);
             const float f = e / Sr;
             const float inteiro = std::floor(f);
             float nNovo = f == inteiro ? inteiro : inteiro + 1;
@@ -89,7 +109,7 @@ BOOL CCalculo::Condutor_Neutro()
 {
     switch (m_nSistema) {
     case 1:
-    case 6:
+        // NBR 5410 6.2.6.2.2: a single-phase circuit's neutral carries the phase current.
         m_fSecaoNeutro = m_fS;
         return TRUE;
     case 2:
@@ -98,6 +118,8 @@ BOOL CCalculo::Condutor_Neutro()
     case 11:
         return TRUE;
     default:
+        // Two phases with neutral (6) go with the three-phase systems: above 33 % of third harmonic their
+        // neutral carries more than a phase (Anexo F, Tabela F.1, two phases and neutral).
         break;
     }
 
@@ -121,7 +143,7 @@ BOOL CCalculo::Condutor_Neutro()
             while (!m_pCapacidade->IsBOF()) {
                 float cap = 0;
                 m_pCapacidade->GetFieldFloat("capacidade_corrente_capacidade", cap);
-                if (Ih > cap)
+                if (ExcedeCorrente(Ih, cap))
                     break;
                 m_pCapacidade->GetFieldFloat("secao_nominal", Sh);
                 achou = TRUE;
@@ -160,12 +182,27 @@ BOOL CCalculo::Condutor_Neutro()
             Sh = m_fS;
         if (m_nSistema == 3 && m_fS > Sh)
             Sh = m_fS;
-        m_fSecaoNeutro = Sh;
+        m_fSecaoNeutro = Neutro_minimo(Sh, veias);
         return resultado;
     } catch (CDaoException& e) {
         ErroBanco("CCalculo::Condutor_Neutro", e);
         return TRUE;
     }
+}
+
+// The neutral is decided on the final phase section (the criteria re-run above may have raised it after
+// the harmonic section was found), never below what NBR 5410 6.2.6.2 allows for it.
+float CCalculo::Neutro_minimo(float secaoHarmonica, BYTE veias)
+{
+    // A multi-core cable's neutral is one of its cores.
+    if (veias >= 2)
+        return m_fS;
+    float minimo;
+    if (m_nSistema == 6 || m_nHarmonica > 15)
+        minimo = m_fS;  // two phases with neutral; or above 15 % of third harmonic
+    else
+        minimo = Secao_neutro_tabelada(m_fS);  // up to 15 %: the reduction of Tabela 48 at most (6.2.6.2.6)
+    return secaoHarmonica > minimo ? secaoHarmonica : minimo;
 }
 
 void CCalculo::Secao_economica()

@@ -69,7 +69,8 @@ BOOL CCalculo::Sobrecarga()
                     if (A > Izt)
                         break;  // this rating and the larger ones are too large for the cable
                     rs->GetFieldFloat("alfa", alfa);
-                    if (A < m_fFd * Id ||
+                    // NBR 5410 5.3.4.1: IB <= In (equality included) and I2 = alfa In <= 1.45 Iz.
+                    if (ExcedeCorrente(m_fFd * Id, A) ||
                         A > 1.45f * m_fIz * m_fKagr * m_fKtemp * static_cast<float>(m_n) / alfa) {
                         rs->MoveNext();
                         continue;
@@ -122,10 +123,22 @@ BOOL CCalculo::Sobrecarga()
                      "proteção ou aumentar o número de cabos em paralelo.");
                 return FALSE;
             }
-            if (m_fFatorDisjuntor <= 0 || m_fIa <= 0)
+            if (m_fFatorDisjuntor <= 0)
+                return TRUE;  // the library gives fuses no breaking capacity
+            // NBR 5410 5.3.5.5.1: the device interrupts the whole prospective current where it is installed;
+            // conductors in parallel do not share it, so adding them is no way out.
+            const float Ikmax = Corrente_cc_presumida();
+            if (m_fIcap > 0 && Ikmax > m_fIcap) {
+                Erro(FormatC("Capacidade de interrupção do dispositivo (%i A) menor que a corrente de curto-circuito "
+                             "presumida (%i A). Trocar o dispositivo de proteção.",
+                             static_cast<int>(std::lround(m_fIcap)), static_cast<int>(std::lround(Ikmax))));
+                return FALSE;
+            }
+            if (m_fIa <= 0)
                 return TRUE;
             if (m_fIcap <= 0 || m_fI2tIcap <= 0) {
-                // Without the breaking capacity the short-circuit checks cannot be made.
+                // Without the breaking capacity and the let-through there, the checks of NBR 5410 5.3.5.5
+                // cannot be made.
                 Erro("Dados de curto-circuito do disjuntor incompletos.");
                 return FALSE;
             }
@@ -179,14 +192,22 @@ BOOL CCalculo::Verificar_curto_circuito()
         }
     }
 
-    const double I1 = static_cast<double>(m_fIkmax) * 1000.0 / m_n;
-    if (I2t_cabo(I1) < i2td(I1))
+    // NBR 5410 5.3.5.5.2: I2t <= k2 S2 at every current the breaker must interrupt. A current outside the
+    // breaker's curve is one it is not known to interrupt: it fails, whatever the cable withstands (the
+    // cable's value may exceed the curve's "outside" marker).
+    auto suporta = [this](double I) { return !Fora_da_curva(I) && I2t_cabo(I) >= i2td(I); };
+
+    // The prospective current as typed: in single precision 1.2 kA is 1200 A, not a hair above a breaker's
+    // magnetic threshold of 1200 A.
+    const float Ikmax = Corrente_cc_presumida();
+    const float I1 = Ikmax / static_cast<float>(m_n);
+    if (!suporta(I1))
         return FALSE;
 
     Icc_minima();
-    if (static_cast<double>(m_fIkmax) * 1000.0 < m_dIkmin)
-        m_dIkmin = static_cast<double>(m_fIkmax) * 1000.0;
-    if (I2t_cabo(m_dIkmin) < i2td(m_dIkmin))
+    if (Ikmax < m_dIkmin)
+        m_dIkmin = Ikmax;
+    if (!suporta(m_dIkmin))
         return FALSE;
 
     const double x = Cruzamento_curvas();
@@ -237,6 +258,8 @@ void CCalculo::Icc_minima()
         rho = 0.0648;
     else
         rho = 0.0675;
+    // NBR 5410 5.3.5.5: the minimum short-circuit current flows through the circuit's own metal.
+    rho *= m_fFatorResistividade;
     m_dIkmin = 0.8 * U0 * m_fS / (m_fL * rho);
 }
 
@@ -255,9 +278,14 @@ double CCalculo::I2t_cabo(double I)
     return u * u * I * I;
 }
 
+BOOL CCalculo::Fora_da_curva(double I) const
+{
+    return I < m_fIa || I > m_fIcap;
+}
+
 double CCalculo::i2td(double I)
 {
-    if (I < m_fIa || I > m_fIcap)
+    if (Fora_da_curva(I))
         return I2T_FORA_CURVA;
     auto lg = [](float v) { return static_cast<float>(std::log10(v)); };
     float x1, y1, x2, y2;

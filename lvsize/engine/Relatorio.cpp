@@ -15,21 +15,23 @@ constexpr BYTE kEntrada = 2;
 constexpr BYTE kResultado = 3;
 
 // A section in the line's formats: whole sections with the integer format, one decimal with the line's
-// one-decimal format, and two significant decimals (0.75) with two decimals in the same width.
+// one-decimal format, and two significant decimals (0.75, a typed minimum of 4.05) with two decimals in the
+// same width.
 std::string TextoSecao(float s, int larguraInteira, int larguraDecimal)
 {
     const double v = s;
-    if (static_cast<int>(10 * s) == 10 * static_cast<int>(s))
-        return FormatC("%*.0f", larguraInteira, v);
-    if (std::lround(v * 100) % 10 != 0)
+    const long centesimos = std::lround(v * 100);
+    if (centesimos % 10 != 0)
         return FormatC("%*.2f", larguraDecimal, v);
+    if (centesimos % 100 == 0)
+        return FormatC("%*.0f", larguraInteira, v);
     return FormatC("%*.1f", larguraDecimal, v);
 }
 
-// The cable's "no limit" is not a number to print.
+// The cable's own "no limit" is not a number to print; any other value is, however large.
 std::string TextoI2t(double v, const char* unidade)
 {
-    if (v >= I2T_SEM_LIMITE || !std::isfinite(v))
+    if (v == I2T_SEM_LIMITE)
         return "sem limite";
     return FormatC("%4.2e %s", v, unidade);
 }
@@ -237,7 +239,7 @@ void CCalculo::Mostrar()
         Gravar_linha_impressao(kResultado, "I2t de cada condutor para Ikmin :", TextoI2t(m_dI2tIkmin, "A"), 0, 0,
                                0);
         Gravar_linha_impressao(kResultado, "Tempo máximo para atuação da proteção para Ikmax :",
-                               m_dI2tIkmax >= I2T_SEM_LIMITE ? std::string("sem limite")
+                               m_dI2tIkmax == I2T_SEM_LIMITE ? std::string("sem limite")
                                                              : TextoI2t(m_dTempoIkmax, "s"),
                                0, 0, 0);
         if (m_bSistemaFN) {
@@ -256,8 +258,8 @@ void CCalculo::Mostrar()
                 Gravar_linha_impressao(kResultado, "  e respectivas seções que forem mais adequadas.", "", 0, 0, 0);
             }
         }
-        // Only a check that was made, with a device current, and held.
-        if (!m_bDispensarContato && m_fTensaoFN > 50.0f && m_bContatosVerificados)
+        // Only a check that was made (on a TN system), with a device current, and held.
+        if (!m_bDispensarContato && Tensao_falta() > 50.0f && m_bContatosVerificados)
             Gravar_linha_impressao(kResultado, "Protegido contra contatos indiretos (esquema TN).", "", 0, 0, 0);
         if (m_nHorasAno > 0) {
             const double economica = m_fSecaoEconomica;

@@ -1,11 +1,13 @@
 // Every value the catalogue carries against the standard's table it comes from, cell by cell, read
 // from the reference files at run time; derived values against the rule their source line states.
 #include "DataTestSupport.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <tuple>
@@ -456,6 +458,43 @@ TEST(CatalogueValues, SystemsAgreeWithTheNeutralRule)
         } else {
             EXPECT_NE(s.Int("sistema_tensao_fase_neutro"), 0) << name;
         }
+    }
+}
+
+// The engine checks automatic disconnection by the TN condition only where the catalogue says TN; the
+// earthing arrangement must be the one the system's description names (TN where it names none).
+TEST(CatalogueValues, SystemsEarthingArrangementIsTheOneTheirNameSays)
+{
+    const std::map<long, std::string> expected = {{10, "TT"}, {11, "IT"}};
+    const std::vector<Row> systems = Query(Catalogue(), "SELECT * FROM sistema");
+    ASSERT_FALSE(systems.empty());
+    for (const Row& s : systems) {
+        const long code = s.Int("sistema_codigo");
+        const std::string name = s.Text("sistema_descricao");
+        const std::string esquema = s.Text("sistema_esquema_aterramento");
+        const auto it = expected.find(code);
+        EXPECT_EQ(esquema, it == expected.end() ? "TN" : it->second) << name;
+        for (const std::string other : {"TT", "IT"})
+            if (other != esquema) {
+                EXPECT_EQ(name.find(other), std::string::npos) << name;
+            }
+    }
+    // Nothing else gets past the schema.
+    zeltest::TempDir dir;
+    const std::string copia = dir.File("ZelBt01.zel");
+    std::filesystem::copy_file(CataloguePath(), copia);
+    EXPECT_THROW(zeltest::RunSql(copia, "UPDATE sistema SET sistema_esquema_aterramento='tn' WHERE sistema_codigo=1"),
+                 std::runtime_error);
+}
+
+// The fault loop's resistivity is taken from the cable's material.
+TEST(CatalogueValues, CableMaterialIsCopperOrAluminium)
+{
+    for (const Row& c : Query(Catalogue(), "SELECT * FROM cabo")) {
+        const std::string material = c.Text("cabo_material");
+        EXPECT_TRUE(material == "cu" || material == "al") << c.Text("cabo_descricao");
+        EXPECT_NE(c.Text("cabo_descricao").find(material == "al" ? " Al " : " Cu "), std::string::npos)
+            << c.Text("cabo_descricao");
     }
 }
 

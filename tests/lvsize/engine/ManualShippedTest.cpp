@@ -354,8 +354,10 @@ TEST_F(Manual, GroupedCircuitTabela42)
 // - Tabela 41 (1.5 K.m/W) 1.10 x Tabela 45 (multi-core, 2 circuits, 0.25 m) 0.90 = 0.99; Tabela 40 (soil, PVC,
 //   25 C) 0.95: 40 / (0.99 x 0.95) = 42.5 A.
 // - Tabela 36 D, 3 loaded: 6 mm2 = 39 A, 10 mm2 = 52 A: corrected 52 x 0.9405 = 48.9 A. Breaker C 40 A.
-// - Drop sqrt(3) x 50 x 40 x (0.527 x 0.13 + 0.85 x 2.19) / 1000 / 380 = 1.76 %. No neutral, no TN check (no
-//   phase-to-neutral voltage); Ikmin = 0.8 x 219.4 x 10 / (50 x 0.054) = 650 A.
+// - Drop sqrt(3) x 50 x 40 x (0.527 x 0.13 + 0.85 x 2.19) / 1000 / 380 = 1.76 %. No neutral; Ikmin =
+//   0.8 x 219.4 x 10 / (50 x 0.054) = 650 A.
+// - TN without neutral (5.1.2.2.4: the fault is at U0 = 380 / sqrt(3) = 219.4 V): Lmax = 0.8 x 219.4 x 10 /
+//   (2 x 0.0225 x 400) = 97.5 m >= 50 m, protected.
 TEST_F(Manual, BuriedCircuitWithSoilResistivity)
 {
     Circuito c = Base();
@@ -385,5 +387,5 @@ TEST_F(Manual, BuriedCircuitWithSoilResistivity)
     EXPECT_EQ(Valor(l, "Corrente nominal do dispositivo de proteção :"), "1 x 40 A");
     EXPECT_EQ(Valor(l, "Icc presumida mínima ponto extremo (Ikmin) :"), "6.50e+02 A");
     EXPECT_FALSE(Tem(l, "Seção nominal do condutor neutro :"));
-    EXPECT_FALSE(Tem(l, "Protegido contra contatos indiretos (esquema TN)."));
+    EXPECT_TRUE(Tem(l, "Protegido contra contatos indiretos (esquema TN)."));
 }

@@ -1,6 +1,7 @@
 // Where the engine's first design failed the user (a crash, a hang, an unchecked or wrongly printed
 // result, lost report lines), what it does instead. Each test shows the fault it guards against.
 #include "EngineTestSupport.h"
+#include "SqlValue.h"
 
 #include <gtest/gtest.h>
 
@@ -121,21 +122,37 @@ TEST(Sound, E4_UnusableCurveCountsAsNoCurveData)
     EXPECT_EQ(a.Ler(1).dispositivo, "Disj. 1 x 20 A");
 }
 
-// Breaker 5 has curve data but no breaking capacity: the short-circuit checks cannot be made, which
-// once ended as a success with the section raised and nothing checked.
+// Breaker 5 has curve data but no breaking capacity, or no let-through at it: the short-circuit checks of
+// NBR 5410 5.3.5.5 cannot be made, which once ended as a success with the section raised and nothing checked.
 TEST(Sound, E5_BreakerWithoutBreakingCapacityStops)
 {
-    Ambiente a;
-    Circuito c;
-    c.corrente = 18;
-    c.dispositivo = 5;
-    a.Inserir(c);
+    const struct {
+        const char* caso;
+        float icap, i2tIcap;
+        const char* erro;
+    } casos[] = {
+        {"no Icap", 0, 0, "Dados de curto-circuito do disjuntor incompletos."},
+        {"Icap without its I2t", 6000, 0, "Dados de curto-circuito do disjuntor incompletos."},
+        {"Icap with a negative I2t", 6000, -1, "Dados de curto-circuito do disjuntor incompletos."},
+        // 18 A: 2.5 mm2 (24 A) on 20 A; at 3 kA the let-through, log-log from (Im 200 A, 400 A2s) to (Icap
+        // 6000 A, 2.5e4 A2s), is 1.1e4 A2s, within 115^2 x 2.5^2 = 8.3e4.
+        {"complete", 6000, 2.5e4f, ""},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        Ambiente a("", FormatC("UPDATE disjuntor_corrente_nominal SET disjuntor_corrente_capacidade=%g, "
+                               "disjuntor_i2t_corrente_capacidade=%g WHERE dispositivo_protecao_codigo=5;",
+                               static_cast<double>(caso.icap), static_cast<double>(caso.i2tIcap)));
+        Circuito c;
+        c.corrente = 18;
+        c.dispositivo = 5;
+        a.Inserir(c);
 
-    const Calculo r = a.Calcular(1);
+        const Calculo r = a.Calcular(1);
 
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.erro, "Dados de curto-circuito do disjuntor incompletos.");
-    EXPECT_TRUE(a.Linhas(1).empty());
+        EXPECT_EQ(r.erro, caso.erro);
+        EXPECT_EQ(a.Linhas(1).empty(), *caso.erro != 0);
+    }
 }
 
 // Too long for the 16 A breaker (it5s 160 A) at 220 V: Lmax = 0.8 x 220 x S / (2 x 0.0225 x 160) =
@@ -160,32 +177,54 @@ TEST(Sound, E6_IndirectContactIsCheckedAgainAfterEachRaise)
 }
 
 // With several conductors per phase the section is recomputed from the largest section's proportions;
-// the result must still hold: n x 0.8 U0 S / ((n S / Sp + 1) x 0.0225 it5s) >= L.
+// the result must still hold: n x 0.8 U0 S / ((n S / Sp + 1) x 0.0225 it5s) >= L, with Sp by NBR 5410
+// Tabela 58 on the whole phase section n S (up to 16 mm2 the same, so m = n S / Sp = 1 here).
 TEST(Sound, E6_SeveralConductorsPerPhaseEndProtected)
 {
-    Ambiente a;
-    Circuito c;
-    c.corrente = 15;
-    c.L = 180;
-    c.quedaRegime = 25;
-    c.condutoresImpostos = 2;
-    a.Inserir(c);
+    const struct {
+        const char* caso;
+        float L, queda;
+        int dispositivo;
+        float fator, it5s;
+        const char *criterio, *dispositivoTexto;
+    } casos[] = {
+        // Two 1.5 mm2 conductors (the drop's choice at 25 %: 1 mm2 27 %, 1.5 mm2 17.8 %) on two 10 A breakers
+        // (it5s 100 A). Ikmin = 0.8 x 220 x 1.5 / (180 x 0.054) = 27.2 A, in the thermal range, where the
+        // breaker lets 1.9e5 A2s through, more than 115^2 x 1.5^2 = 29756: 2.5 mm2 (Ikmin 45.3 A, 5.9e4 A2s
+        // within 82656). Lmax = 2 x 0.8 x 220 x 2.5 / (2 x 0.0225 x 100) = 195.6 m >= 180 m: protected as it is.
+        {"breakers", 180, 25, 1, 1, 100, "Curto circuito", "Disj. 2 x 10 A"},
+        // Two 1.5 mm2 conductors (50 % allowed: 29.6 % at 300 m) on two 10 A gG fuses (it5s 47 A), which have
+        // no short-circuit check: Lmax = 2 x 0.8 x 220 x 1.5 / (2 x 0.0225 x 47) = 249.6 m < 300 m. Needed in
+        // total: (120/70 + 1) x 0.0225 x 47 x 300 / (0.8 x 220) = 4.89 mm2, 2.45 mm2 per conductor -> 2.5 mm2,
+        // Lmax 416 m.
+        {"fuses", 300, 50, 2, 0, 47, "Contatos indiretos", "Fus. 2 x 10 A"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        Ambiente a;
+        Circuito c;
+        c.corrente = 15;
+        c.L = caso.L;
+        c.quedaRegime = caso.queda;
+        c.condutoresImpostos = 2;
+        c.dispositivo = caso.dispositivo;
+        c.fatorDisjuntor = caso.fator;
+        a.Inserir(c);
 
-    const Calculo r = a.Calcular(1);
+        const Calculo r = a.Calcular(1);
 
-    ASSERT_TRUE(r.ok) << r.erro;
-    const Resultado res = a.Ler(1);
-    // The imposed count stays. Two 1.5 mm2 conductors (the drop's choice) take two 10 A breakers in
-    // parallel (it5s 100 A); Sp = 2 x S x 0.5 = S, so m = 2: Lmax = 2 x 0.8 x 220 x S / (3 x 0.0225 x 100)
-    // = 52.1 m per mm2: 78 m at 1.5 mm2, 208 m at 4 mm2. Needed in total: (120/70 + 1) x 0.0225 x 100 x
-    // 180 / (0.8 x 220) = 6.25 mm2, 3.12 mm2 per conductor -> 4 mm2.
-    ASSERT_EQ(res.n, 2);
-    EXPECT_DOUBLE_EQ(res.secao, 4);
-    EXPECT_EQ(res.dispositivo, "Disj. 2 x 10 A");
-    const double lmax = 2 * 0.8 * 220 * res.secao / (3 * 0.0225 * 100);
-    EXPECT_GE(lmax, 180.0) << "S = " << res.secao;
-    EXPECT_EQ(Valor(a.Linhas(1), "Critério de dimensionamento:"), "Contatos indiretos");
-    EXPECT_TRUE(Tem(a.Linhas(1), "Protegido contra contatos indiretos (esquema TN)."));
+        ASSERT_TRUE(r.ok) << r.erro;
+        const Resultado res = a.Ler(1);
+        // The imposed count stays.
+        ASSERT_EQ(res.n, 2);
+        EXPECT_DOUBLE_EQ(res.secao, 2.5);
+        EXPECT_EQ(res.dispositivo, caso.dispositivoTexto);
+        const double lmax = 2 * 0.8 * 220 * res.secao / (2 * 0.0225 * caso.it5s);
+        EXPECT_GE(lmax, caso.L) << "S = " << res.secao;
+        EXPECT_EQ(Valor(a.Linhas(1), "Critério de dimensionamento:"), caso.criterio);
+        EXPECT_EQ(Valor(a.Linhas(1), "Seção nominal do condutor de proteção :"), "    5 mm2");
+        EXPECT_TRUE(Tem(a.Linhas(1), "Protegido contra contatos indiretos (esquema TN)."));
+    }
 }
 
 // With the overload check waived no device current is known (it5s 0): the check proves nothing and the
@@ -225,9 +264,10 @@ TEST(Sound, E7_NoLimitIsPrintedAsSuch)
     EXPECT_EQ(Valor(linhas, "Seção nominal dos condutores :"), "1 x    2.5 mm2");
     EXPECT_EQ(Valor(linhas, "I2t de cada condutor para Ikmax :"), "sem limite");
     EXPECT_EQ(Valor(linhas, "Tempo máximo para atuação da proteção para Ikmax :"), "sem limite");
-    // Ikmin = 0.8 x 220 x 2.5 / (10 x 0.054) = 814.8 A, where the cable withstands k2S2 = 115^2 x 2.5^2.
-    EXPECT_EQ(Valor(linhas, "Icc presumida mínima ponto extremo (Ikmin) :"), "8.15e+02 A");
-    EXPECT_EQ(Valor(linhas, "I2t de cada condutor para Ikmin :"), "8.27e+04 A");
+    // The formula's 0.8 x 220 x 2.5 / (10 x 0.054) = 814.8 A at the far end cannot exceed the prospective
+    // 20 A at the origin (NBR 5410 5.3.5.5): Ikmin is 20 A, where the cable sets no limit either.
+    EXPECT_EQ(Valor(linhas, "Icc presumida mínima ponto extremo (Ikmin) :"), "2.00e+01 A");
+    EXPECT_EQ(Valor(linhas, "I2t de cada condutor para Ikmin :"), "sem limite");
 }
 
 TEST(Sound, E9_MessageIsSpelledRight)
