@@ -124,34 +124,29 @@ BOOL CCalculo::Condutor_Neutro()
     }
 
     try {
-        // The section that carries the neutral's harmonic current. Counts above n are only tried for it:
-        // the grouping factor (and its beyond-table freeze) stay those of the phases' n.
+        // The section that carries the neutral's harmonic current on the circuit's own n conductors per
+        // phase: the report gives n neutral conductors of it, so a current that n conductors of no section
+        // carry stops the sizing (NBR 5410 6.2.6.2, Anexo F), rather than a neutral that would overload.
+        Fator_correcao_agrupamento(m_n);
+        if (!m_strErro.empty())
+            return FALSE;
+        if (m_fKagr == 0) {
+            Erro(kErroAgrupamento);
+            return FALSE;
+        }
         float Sh = 0;
         BOOL achou = FALSE;
-        const float kagrFases = m_fKagr;
-        const BOOL alemTabelaFases = m_bAlemTabela;
-        for (short i = m_n; i <= m_nMax && !achou; ++i) {
-            Fator_correcao_agrupamento(i);
-            if (!m_strErro.empty())
-                return FALSE;
-            if (m_fKagr == 0) {
-                Erro(kErroAgrupamento);
-                return FALSE;
-            }
-            const float Ih = static_cast<float>(m_fFd * m_fIb * m_dKh / (m_fKtemp * m_fKagr) / i);
-            m_pCapacidade->MoveLast();
-            while (!m_pCapacidade->IsBOF()) {
-                float cap = 0;
-                m_pCapacidade->GetFieldFloat("capacidade_corrente_capacidade", cap);
-                if (ExcedeCorrente(Ih, cap))
-                    break;
-                m_pCapacidade->GetFieldFloat("secao_nominal", Sh);
-                achou = TRUE;
-                m_pCapacidade->MovePrev();
-            }
+        const float Ih = static_cast<float>(m_fFd * m_fIb * m_dKh / (m_fKtemp * m_fKagr) / m_n);
+        m_pCapacidade->MoveLast();
+        while (!m_pCapacidade->IsBOF()) {
+            float cap = 0;
+            m_pCapacidade->GetFieldFloat("capacidade_corrente_capacidade", cap);
+            if (ExcedeCorrente(Ih, cap))
+                break;
+            m_pCapacidade->GetFieldFloat("secao_nominal", Sh);
+            achou = TRUE;
+            m_pCapacidade->MovePrev();
         }
-        m_fKagr = kagrFases;
-        m_bAlemTabela = alemTabelaFases;
         if (!achou) {
             Erro(kErroCapacidade);
             return FALSE;

@@ -189,38 +189,56 @@ TEST(Criterios, HarmonicsRaiseAMultiCoreCable)
     EXPECT_FALSE(Tem(linhas, "  Ver condições para redução do condutor neutro"));
 }
 
-// The neutral's harmonic current may need more conductors than the phases (220 A x 1.19 = 261.8 A > 239 A
-// of 120 mm2, the largest section): looking for its section tries the grouping factor of two circuits
-// (0.80), which is not the circuit's. The result, one 120 mm2 conductor per phase, is grouped alone.
-TEST(Criterios, NeutralHarmonicWalkLeavesTheGroupingFactorOfTheResult)
+// The neutral's harmonic current may need more conductors than the phases: 220 A x 1.19 (Anexo F, 36 to
+// 40 %) = 261.8 A is more than the 239 A of 120 mm2, the largest section, which carries the phases. The
+// report gives n neutral conductors, and one 120 mm2 neutral would overload (NBR 5410 6.2.6.2): the sizing
+// asks for more conductors. With two per phase (Tabela 42, two circuits: 0.80): phases 220 / 0.8 / 2 =
+// 137.5 A -> 70 mm2 (171 A; 50 mm2 134 A), neutral 261.8 / 0.8 / 2 = 163.6 A -> 70 mm2, grouped as two.
+TEST(Criterios, NeutralThatNeedsMoreConductorsThanThePhasesIsNotOverloaded)
 {
-    Ambiente a;
-    Circuito c;
-    c.sistema = 5;
-    c.cabo = 1;
-    c.Uff = 380;
-    c.corrente = 220;
-    c.harmonica = 40;
-    c.horas = 8760;
-    c.custo = 100;
-    c.anos = 10;
-    c.tarifa = 0.5f;
-    c.dispensarSobrecarga = true;
-    c.respostas = {{1, 1}, {2, 2}};
-    a.Inserir(c);
+    const struct {
+        int condutores;
+        const char* erro;
+        const char *secao, *neutro, *agrupamento;
+        double Y;  // fd Ib / (k_agr n k_temp) of the economic section
+    } casos[] = {
+        {0, "Impossível devido ao critério capacidade de corrente.\nAumentar no. condutores.", "", "", "", 0},
+        {2, "", "2 x   70 mm2", "2 x    70 mm2", "0.80", 137.5},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.condutores);
+        Ambiente a;
+        Circuito c;
+        c.sistema = 5;
+        c.cabo = 1;
+        c.Uff = 380;
+        c.corrente = 220;
+        c.harmonica = 40;
+        c.condutoresImpostos = caso.condutores;
+        c.horas = 8760;
+        c.custo = 100;
+        c.anos = 10;
+        c.tarifa = 0.5f;
+        c.dispensarSobrecarga = true;
+        c.respostas = {{1, 1}, {2, 2}};
+        a.Inserir(c);
 
-    ASSERT_TRUE(a.Calcular(1).ok);
+        const Calculo r = a.Calcular(1);
 
-    const auto linhas = a.Linhas(1);
-    EXPECT_EQ(Valor(linhas, "Seção nominal dos condutores :"), "1 x  120 mm2");
-    EXPECT_EQ(Valor(linhas, "Fator de correção de agrupamento :", 3), "1.00");
-    EXPECT_EQ(Valor(linhas, "Capacidade de condução de corrente :"), "1 x   239.0 A");
-    // Y = fd Ib / (k_agr n k_temp) = 220 A; sqrt(0.5 / 100) x 220 / (b a) with a = 2.66 / sqrt(8760),
-    // b = 0.69 / sqrt(1 - 0.937^10).
-    const double a10 = 2.66 / std::sqrt(8760.0), b10 = 0.69 / std::sqrt(1 - std::pow(0.937, 10));
-    char esperado[64];
-    std::snprintf(esperado, sizeof esperado, "1 x %7.1f", std::sqrt(0.5 / 100) * 220 / (b10 * a10));
-    EXPECT_EQ(Valor(linhas, "Seção total do condutor, critério econômico :"), esperado);
+        EXPECT_EQ(r.erro, caso.erro);
+        const auto linhas = a.Linhas(1);
+        EXPECT_EQ(Valor(linhas, "Seção nominal dos condutores :"), caso.secao);
+        EXPECT_EQ(Valor(linhas, "Seção nominal do condutor neutro :"), caso.neutro);
+        EXPECT_EQ(Valor(linhas, "Fator de correção de agrupamento :", 3), caso.agrupamento);
+        if (caso.Y > 0) {
+            // sqrt(0.5 / 100) x Y / (b a) with a = 2.66 / sqrt(8760), b = 0.69 / sqrt(1 - 0.937^10).
+            const double a10 = 2.66 / std::sqrt(8760.0), b10 = 0.69 / std::sqrt(1 - std::pow(0.937, 10));
+            char esperado[64];
+            std::snprintf(esperado, sizeof esperado, "%i x %7.1f", caso.condutores,
+                          std::sqrt(0.5 / 100) * caso.Y / (b10 * a10));
+            EXPECT_EQ(Valor(linhas, "Seção total do condutor, critério econômico :"), esperado);
+        }
+    }
 }
 
 // The factor is read from 33 % on, from the column of the system's type; 32 % keeps 1.
