@@ -96,6 +96,7 @@ private:
     BYTE PercorrerArvore(BOOL capacidade, short referencia, BYTE tabela);
     const CTabela_selecao* Resposta(BYTE questao) const;
     void Cadeia_criterios();
+    BOOL Agrupamento(short n);
     float Secao_neutro_tabelada(float secao);
     float Secao_protecao_paralelo(float secao, short n);
     float Neutro_minimo(float secaoHarmonica, BYTE veias);

@@ -74,6 +74,20 @@ void CCalculo::Fator_correcao_agrupamento(short n)
     }
 }
 
+// The grouping factor for n conductors per phase; FALSE, with the error set, when the walk failed or the
+// table has no factor for that many.
+BOOL CCalculo::Agrupamento(short n)
+{
+    Fator_correcao_agrupamento(n);
+    if (!m_strErro.empty())
+        return FALSE;
+    if (m_fKagr == 0) {
+        Erro(kErroAgrupamento);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CCalculo::Capacidade_corrente()
 {
     m_fIz = 0;
@@ -81,13 +95,8 @@ BOOL CCalculo::Capacidade_corrente()
     float sec = 0;
     float aceita = 0;
     while (i <= m_nMax) {
-        Fator_correcao_agrupamento(i);
-        if (!m_strErro.empty())
+        if (!Agrupamento(i))
             return FALSE;
-        if (m_fKagr == 0) {
-            Erro(kErroAgrupamento);
-            return FALSE;
-        }
         m_pCapacidade->MoveLast();
         while (!m_pCapacidade->IsBOF()) {
             float cap = 0;

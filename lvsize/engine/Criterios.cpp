@@ -127,13 +127,8 @@ BOOL CCalculo::Condutor_Neutro()
         // The section that carries the neutral's harmonic current on the circuit's own n conductors per
         // phase: the report gives n neutral conductors of it, so a current that n conductors of no section
         // carry stops the sizing (NBR 5410 6.2.6.2, Anexo F), rather than a neutral that would overload.
-        Fator_correcao_agrupamento(m_n);
-        if (!m_strErro.empty())
+        if (!Agrupamento(m_n))
             return FALSE;
-        if (m_fKagr == 0) {
-            Erro(kErroAgrupamento);
-            return FALSE;
-        }
         float Sh = 0;
         BOOL achou = FALSE;
         const float Ih = static_cast<float>(m_fFd * m_fIb * m_dKh / (m_fKtemp * m_fKagr) / m_n);

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <future>
 #include <sstream>
@@ -42,6 +43,28 @@ std::string TemplateSchemaSql()
 std::string ShippedCatalogue()
 {
     return std::string(ZEL_DATA_DIR) + "/ZelBt01.zel";
+}
+
+Circuito CircuitoEntregue()
+{
+    Circuito c;
+    c.maneira = 3;
+    c.sistema = 1;
+    c.cabo = 1;
+    c.temperatura = 30;
+    c.U0 = 220;
+    c.secaoMinima = 2.5f;
+    c.dispositivo = 2;
+    c.fatorDisjuntor = 1;
+    c.ikmax = 3;
+    c.respostas = {{13, 1}};
+    return c;
+}
+
+void TesteCatalogoEntregue::SetUp()
+{
+    if (!std::filesystem::exists(ShippedCatalogue()))
+        GTEST_FAIL() << "the shipped catalogue was not built: " << ShippedCatalogue();
 }
 
 Ambiente::Ambiente(const std::string& catalogue, const std::string& extraCatalogueSql)

@@ -8,6 +8,8 @@
 #include "Document.h"
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -50,6 +52,17 @@ struct Circuito {
     bool calculado = false;
     // (question, item) pairs; one circuit alone in its conduit by default.
     std::vector<std::pair<int, int>> respostas = {{1, 1}};
+};
+
+// An ordinary single-phase circuit of the shipped catalogue: 220 V F+N+PE (system 1), method 3 (B1),
+// insulated Cu PVC conductors (cable 1), 30 C, alone in its conduit (question 13), curve C breaker (device
+// 2), 3 kA, minimum 2.5 mm2.
+Circuito CircuitoEntregue();
+
+// Tests on the shipped catalogue: they fail at once when it was not built.
+class TesteCatalogoEntregue : public ::testing::Test {
+protected:
+    void SetUp() override;
 };
 
 struct Linha {

@@ -13,38 +13,21 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 using namespace lvtest;
 
 namespace {
 
-class Manual : public ::testing::Test {
+class Manual : public TesteCatalogoEntregue {
 protected:
     void SetUp() override
     {
-        if (!std::filesystem::exists(ShippedCatalogue()))
-            GTEST_FAIL() << "the shipped catalogue was not built: " << ShippedCatalogue();
-        ambiente.emplace(ShippedCatalogue());
+        TesteCatalogoEntregue::SetUp();
+        if (!HasFatalFailure())
+            ambiente.emplace(ShippedCatalogue());
     }
 
-    // An ordinary single-phase circuit: 220 V F+N+PE, B1, insulated copper PVC conductors, 30 C, alone
-    // in its conduit, curve C breaker, 3 kA.
-    static Circuito Base()
-    {
-        Circuito c;
-        c.maneira = 3;
-        c.sistema = 1;
-        c.cabo = 1;
-        c.temperatura = 30;
-        c.U0 = 220;
-        c.secaoMinima = 2.5f;
-        c.dispositivo = 2;
-        c.fatorDisjuntor = 1;
-        c.ikmax = 3;
-        c.respostas = {{13, 1}};
-        return c;
-    }
+    static Circuito Base() { return CircuitoEntregue(); }
 
     std::vector<Linha> Calcular(const Circuito& c)
     {

@@ -19,28 +19,29 @@ using namespace lvtest;
 
 namespace {
 
-class Norma : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!std::filesystem::exists(ShippedCatalogue()))
-            GTEST_FAIL() << "the shipped catalogue was not built: " << ShippedCatalogue();
-    }
+const char* const kSecao = "Seção nominal dos condutores :";
+const char* const kCriterio = "Critério de dimensionamento:";
+const char* const kDispositivo = "Corrente nominal do dispositivo de proteção :";
+const char* const kIkmin = "Icc presumida mínima ponto extremo (Ikmin) :";
+const char* const kNeutro = "Seção nominal do condutor neutro :";
+const char* const kProtecao = "Seção nominal do condutor de proteção :";
+const char* const kTN = "Protegido contra contatos indiretos (esquema TN).";
 
-    // 220 V F+N+PE, B1, insulated Cu PVC conductors, 30 C, alone in its conduit, 3 kA.
+class Norma : public TesteCatalogoEntregue {
+protected:
+    // 220 V F+N+PE, B1, insulated Cu PVC conductors, 30 C, alone in its conduit, 3 kA, 20 m.
     static Circuito Base()
     {
-        Circuito c;
-        c.maneira = 3;
-        c.sistema = 1;
-        c.cabo = 1;
-        c.U0 = 220;
+        Circuito c = CircuitoEntregue();
         c.L = 20;
-        c.secaoMinima = 2.5f;
-        c.ikmax = 3;
-        c.fatorDisjuntor = 1;
-        c.respostas = {{13, 1}};
         return c;
+    }
+
+    // The library's device (the gG fuse, 4, is taken with breaker factor 0).
+    static void Protecao(Circuito& c, int dispositivo)
+    {
+        c.dispositivo = dispositivo;
+        c.fatorDisjuntor = dispositivo == 4 ? 0.0f : 1.0f;
     }
 
     // A circuit of a three-phase network, 380 V between phases; threeLoaded answers "3 loaded conductors"
@@ -67,18 +68,18 @@ protected:
 
     std::string Texto(const std::string& variavel) const { return Valor(linhas, variavel); }
 
+    // A sized circuit with that section and criterion in its result lines.
+    void Conferir(const char* secao, const char* criterio)
+    {
+        ASSERT_TRUE(resultado.ok) << resultado.erro;
+        EXPECT_EQ(Texto(kSecao), secao);
+        EXPECT_EQ(Texto(kCriterio), criterio);
+    }
+
     std::optional<Ambiente> ambiente;
     Calculo resultado;
     std::vector<lvtest::Linha> linhas;
 };
-
-const char* const kSecao = "Seção nominal dos condutores :";
-const char* const kCriterio = "Critério de dimensionamento:";
-const char* const kDispositivo = "Corrente nominal do dispositivo de proteção :";
-const char* const kIkmin = "Icc presumida mínima ponto extremo (Ikmin) :";
-const char* const kNeutro = "Seção nominal do condutor neutro :";
-const char* const kProtecao = "Seção nominal do condutor de proteção :";
-const char* const kTN = "Protegido contra contatos indiretos (esquema TN).";
 
 }  // namespace
 
@@ -164,9 +165,7 @@ TEST_F(Norma, E11_TypedIkmaxIsTakenAsTyped)
         c.L = 10;
         Dimensionar(c);
 
-        ASSERT_TRUE(resultado.ok) << resultado.erro;
-        EXPECT_EQ(Texto(kSecao), k.secao);
-        EXPECT_EQ(Texto(kCriterio), k.criterio);
+        Conferir(k.secao, k.criterio);
         EXPECT_EQ(Texto(kDispositivo), "1 x 100 A");
         EXPECT_EQ(Texto(kIkmin), k.ikmin);
         EXPECT_EQ(Texto("I2t de cada condutor para Ikmax :"), k.i2t);
@@ -209,10 +208,8 @@ TEST_F(Norma, E12_EqualityOfDesignCurrentRatingAndAmpacityHolds)
         c.dispensarSobrecarga = k.dispensarSobrecarga;
         Dimensionar(c);
 
-        ASSERT_TRUE(resultado.ok) << resultado.erro;
-        EXPECT_EQ(Texto(kSecao), k.secao);
+        Conferir(k.secao, k.criterio);
         EXPECT_EQ(Texto(kDispositivo), k.dispositivo);
-        EXPECT_EQ(Texto(kCriterio), k.criterio);
     }
 }
 
@@ -251,9 +248,7 @@ TEST_F(Norma, E13_AluminiumFaultLoopIsAluminiums)
         c.quedaRegime = 50;
         Dimensionar(c);
 
-        ASSERT_TRUE(resultado.ok) << resultado.erro;
-        EXPECT_EQ(Texto(kSecao), k.secao);
-        EXPECT_EQ(Texto(kCriterio), k.criterio);
+        Conferir(k.secao, k.criterio);
         EXPECT_EQ(Texto(kDispositivo), "1 x 63 A");
         EXPECT_EQ(Texto(kIkmin), k.ikmin);
         EXPECT_TRUE(Tem(linhas, kTN));
@@ -302,13 +297,10 @@ TEST_F(Norma, E14_NeutralIsDecidedFromTheFinalPhase)
         c.harmonica = k.harmonica;
         c.L = k.L;
         c.corrente = 100;
-        c.dispositivo = k.dispositivo;
-        c.fatorDisjuntor = k.dispositivo == 4 ? 0 : 1;
+        Protecao(c, k.dispositivo);
         Dimensionar(c);
 
-        ASSERT_TRUE(resultado.ok) << resultado.erro;
-        EXPECT_EQ(Texto(kSecao), k.secao);
-        EXPECT_EQ(Texto(kCriterio), k.criterio);
+        Conferir(k.secao, k.criterio);
         EXPECT_EQ(Texto(kNeutro), k.neutro);
     }
 }
@@ -340,13 +332,10 @@ TEST_F(Norma, E15_ThreePhaseWithoutNeutralIsCheckedAtPhaseToEarthVoltage)
         c.Uff = k.sistema == 2 ? 220 : 380;
         c.L = 85;
         c.corrente = k.corrente;
-        c.dispositivo = k.dispositivo;
-        c.fatorDisjuntor = k.dispositivo == 4 ? 0 : 1;
+        Protecao(c, k.dispositivo);
         Dimensionar(c);
 
-        ASSERT_TRUE(resultado.ok) << resultado.erro;
-        EXPECT_EQ(Texto(kSecao), k.secao);
-        EXPECT_EQ(Texto(kCriterio), k.criterio);
+        Conferir(k.secao, k.criterio);
         EXPECT_EQ(Texto(kIkmin), k.ikmin);
         EXPECT_EQ(Tem(linhas, kTN), k.linhaTN);
     }
@@ -417,9 +406,7 @@ TEST_F(Norma, E17_TheTNConditionOnlyOnTNSystems)
         c.dispositivo = 3;
         Dimensionar(c);
 
-        ASSERT_TRUE(resultado.ok) << resultado.erro;
-        EXPECT_EQ(Texto(kSecao), k.secao);
-        EXPECT_EQ(Texto(kCriterio), k.criterio);
+        Conferir(k.secao, k.criterio);
         EXPECT_EQ(Tem(linhas, kTN), k.linhaTN);
     }
 }
@@ -456,8 +443,7 @@ TEST_F(Norma, E18_BreakingCapacityAgainstTheWholeProspectiveCurrent)
         c.L = 15;
         c.secaoMinima = 1.5f;
         c.corrente = 7.4f;
-        c.dispositivo = k.dispositivo;
-        c.fatorDisjuntor = k.dispositivo == 4 ? 0 : 1;
+        Protecao(c, k.dispositivo);
         c.ikmax = k.ikmax;
         Dimensionar(c);
 
@@ -481,8 +467,7 @@ TEST_F(Norma, E19_E8_ReportPrintsWhatWasChecked)
         c.corrente = 600;
         c.secaoImposta = 800;
         c.ikmax = 20;
-        c.dispositivo = 4;
-        c.fatorDisjuntor = 0;
+        Protecao(c, 4);
         Dimensionar(c);
 
         ASSERT_TRUE(resultado.ok) << resultado.erro;
@@ -509,8 +494,7 @@ TEST_F(Norma, E19_E8_ReportPrintsWhatWasChecked)
         Circuito c = Base();
         c.secaoMinima = k.minima;
         c.corrente = 7.4f;
-        c.dispositivo = 4;
-        c.fatorDisjuntor = 0;
+        Protecao(c, 4);
         Dimensionar(c);
 
         ASSERT_TRUE(resultado.ok) << resultado.erro;
