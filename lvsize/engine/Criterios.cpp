@@ -189,7 +189,7 @@ float CCalculo::Neutro_minimo(float secaoHarmonica, BYTE veias)
         return m_fS;
     float minimo;
     if (m_nSistema == 6 || m_nHarmonica > 15)
-        minimo = m_fS;  // two phases with neutral; or above 15 % of third harmonic
+        minimo = m_fS;  // two phases with neutral; or above 15 % of third harmonic (6.2.6.2.3)
     else
         minimo = Secao_neutro_tabelada(m_fS);  // up to 15 %: the reduction of Tabela 48 at most (6.2.6.2.6)
     return secaoHarmonica > minimo ? secaoHarmonica : minimo;
