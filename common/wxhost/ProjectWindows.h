@@ -1,10 +1,11 @@
 #pragma once
 // A sizing program on screen: the wx host for its dialogs and message boxes, the report previews, the main
-// window made as soon as the application's frame exists and a tab for every project. Both sizing programs
-// use it with their own application class (its frame, projects and start-up hooks), bitmaps, title and
-// file filter.
+// window made as soon as the application's frame exists and a tab for every project, and the program's
+// main(). Both sizing programs use it with their own application class (its frame, projects and start-up
+// hooks), pictures, title and file filter.
 
 #include "AppContext.h"
+#include "Clock.h"
 #include "PrinterService.h"
 #include "Program.h"
 #include "ReportPreview.h"
@@ -12,14 +13,18 @@
 #include "WxHost.h"
 
 #include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/filedlg.h>
+#include <wx/image.h>
 #include <wx/mdi.h>
 #include <wx/utils.h>
 
 #include <chrono>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zel::wx {
 
@@ -35,14 +40,50 @@ inline bool ChooseProjectFile(wxWindow* parent, const char* filter, std::string&
     return true;
 }
 
+// The splash of a sizing program: its icon, name and what it sizes on a blue fading to white.
+inline wxBitmap SizingSplash(Program program, const char* title, const char* subtitle)
+{
+    const int width = 420, height = 180;
+    wxBitmap bmp(width, height);
+    wxMemoryDC dc(bmp);
+    dc.GradientFillLinear(wxRect(0, 0, width, height), wxColour(30, 70, 140), wxColour(250, 250, 250), wxSOUTH);
+    dc.DrawBitmap(DrawProgramIcon(program, 64), 24, 30, true);
+    dc.SetTextForeground(*wxWHITE);
+    dc.SetFont(wxFont(wxFontInfo(26).Bold()));
+    dc.DrawText(title, 104, 30);
+    dc.SetFont(wxFont(wxFontInfo(11)));
+    dc.DrawText(wxString::FromUTF8(subtitle), 104, 76);
+    dc.SetTextForeground(wxColour(40, 40, 40));
+    dc.SetFont(wxFont(wxFontInfo(9)));
+    dc.DrawText(wxString::FromUTF8("Versão 4.0"), 24, height - 30);
+    dc.SelectObject(wxNullBitmap);
+    return bmp;
+}
+
 }  // namespace zel::wx
+
+// What a sizing program shows of itself: its pictures (tree images, its own tool-bar buttons), the splash's
+// texts, the main window's title and the file dialogs' filter.
+struct ProjectProgram {
+    Program program;
+    const char* title;       // "Lvsize"
+    const char* subtitle;    // the splash's line under the title
+    const char* fileFilter;  // "Projetos ... (*.lvp)|*.lvp;*.LVP|..."
+    int splashBitmap;
+    void (*registerBitmaps)(zel::wx::WxHost&);
+};
+
+// The wx application object of a sizing program: the program's own start-up runs in main().
+class ProjectWxApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
 
 template <class App>
 class ProjectWindows {
 public:
     // wx must have started. Installs the host, the printers and the preview windows in the context.
-    ProjectWindows(CAppContext& context, Program program, void (*registerBitmaps)(zel::wx::WxHost&), const char* title,
-                   const char* fileFilter);
+    ProjectWindows(CAppContext& context, const ProjectProgram& program);
     ~ProjectWindows();
     ProjectWindows(const ProjectWindows&) = delete;
     ProjectWindows& operator=(const ProjectWindows&) = delete;
@@ -70,12 +111,14 @@ private:
 };
 
 template <class App>
-ProjectWindows<App>::ProjectWindows(CAppContext& context, Program program, void (*registerBitmaps)(zel::wx::WxHost&),
-                                    const char* title, const char* fileFilter)
-    : m_host(program), m_title(title), m_fileFilter(fileFilter)
+ProjectWindows<App>::ProjectWindows(CAppContext& context, const ProjectProgram& program)
+    : m_host(program.program), m_title(program.title), m_fileFilter(program.fileFilter)
 {
     m_host.Install(context);
-    registerBitmaps(m_host);
+    m_host.RegisterBitmap(program.splashBitmap, [program] {
+        return zel::wx::SizingSplash(program.program, program.title, program.subtitle);
+    });
+    program.registerBitmaps(m_host);
     m_printers.SetPreviewHost(&m_previews);
     context.printer = &m_printers;
 }
@@ -90,8 +133,8 @@ void ProjectWindows<App>::Titles(App& app)
         return;
     // The tab on screen follows the project the program activated (the next-window command, an open of a
     // file already open).
-    if (typename App::Projeto* ativo = app.ProjetoAtivo()) {
-        auto it = m_tabs.find(ativo->frame.get());
+    if (typename App::ProjetoAberto* ativo = app.Ativo()) {
+        auto it = m_tabs.find(ativo->moldura);
         auto* parent = dynamic_cast<wxMDIParentFrame*>(m_frameHost->Frame());
         if (it != m_tabs.end() && it->second && parent) {
             auto* child = dynamic_cast<wxMDIChildFrame*>(it->second->GetParent());
@@ -100,11 +143,11 @@ void ProjectWindows<App>::Titles(App& app)
         }
     }
     m_frameHost->Frame()->SetTitle(wxString::FromUTF8(app.MainCaption().c_str()));
-    for (const auto& p : app.Projetos()) {
-        auto it = m_tabs.find(p->frame.get());
+    for (const auto& p : app.ProjetosAbertos()) {
+        auto it = m_tabs.find(p->moldura);
         if (it == m_tabs.end() || !it->second)
             continue;
-        std::string titulo = p->doc->GetTitle();
+        std::string titulo = p->documento->GetTitle();
         if (auto* child = dynamic_cast<wxMDIChildFrame*>(it->second->GetParent()))
             child->SetTitle(wxString::FromUTF8(titulo.c_str()));
     }
@@ -132,19 +175,19 @@ bool ProjectWindows<App>::Start(App& app)
             wxTheApp->ExitMainLoop();
         });
     };
-    app.onChildCreated = [this, &app](typename App::Projeto& p) {
+    app.onChildCreated = [this, &app](typename App::ProjetoAberto& p) {
         if (!m_frameHost)
             return;
-        wxWindow* view = m_frameHost->AddChild(*p.frame, p.doc->GetTitle());
-        m_tabs[p.frame.get()] = view;
-        CChildFrame* frame = p.frame.get();
+        wxWindow* view = m_frameHost->AddChild(*p.moldura, p.documento->GetTitle());
+        m_tabs[p.moldura] = view;
+        CChildFrame* frame = p.moldura;
         if (view && view->GetParent()) {
             // A tab's close box is the project's "&Fechar".
             view->GetParent()->Bind(wxEVT_CLOSE_WINDOW, [&app, frame](wxCloseEvent& e) {
                 e.Veto();
                 wxTheApp->CallAfter([&app, frame] {
-                    for (const auto& q : app.Projetos())
-                        if (q->frame.get() == frame) {
+                    for (const auto& q : app.ProjetosAbertos())
+                        if (q->moldura == frame) {
                             app.CloseDocument(*q);
                             return;
                         }
@@ -153,10 +196,10 @@ bool ProjectWindows<App>::Start(App& app)
         }
         m_frameHost->RebuildMenuBar();
     };
-    app.onChildClosing = [this](typename App::Projeto& p) {
-        m_tabs.erase(p.frame.get());
+    app.onChildClosing = [this](typename App::ProjetoAberto& p) {
+        m_tabs.erase(p.moldura);
         if (m_frameHost)
-            m_frameHost->RemoveChild(*p.frame);
+            m_frameHost->RemoveChild(*p.moldura);
     };
     app.onTitlesChanged = [this, &app] {
         Titles(app);
@@ -208,4 +251,39 @@ void ProjectWindows<App>::Finish(App& app)
     app.chooseOpenFile = nullptr;
     app.chooseSaveFile = nullptr;
     app.pause = nullptr;
+}
+
+// A sizing program's main(): "name [project]". wx takes none of the arguments, which are the program's.
+template <class App, class Windows>
+int RunProjectProgram(int argc, char** argv, const char* name, const char* title)
+{
+    if (!zel::wx::UsePortugueseLocale())
+        std::fprintf(stderr, "%s: o locale pt_BR.UTF-8 não está instalado (scripts/setup.sh o gera)\n", name);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    int wxArgc = 1;
+    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
+        std::fprintf(stderr, "%s: não foi possível abrir a interface gráfica\n", name);
+        return 1;
+    }
+    zel::wx::InitWxLocale();
+    wxInitAllImageHandlers();
+
+    SystemClock clock;
+    CAppContext context;
+    context.clock = &clock;
+    context.appTitle = title;
+    ScopedAppContext scope(context);
+    int rc = 1;
+    {
+        Windows windows(context);
+        App app;
+        app.m_commandLine = args;
+        if (windows.Start(app)) {
+            wxTheApp->OnRun();
+            rc = 0;
+        }
+        windows.Finish(app);
+    }
+    wxEntryCleanup();
+    return rc;
 }

@@ -1,46 +1,13 @@
 #pragma once
-// How the view's commands open the circuit dialogs: each by its class, through one entry here. The program
-// wires the dialog classes in at start-up; tests put scripted doubles in their place. An entry left empty
-// tells the user that the dialog is missing from this build.
+// The dialogs behind Lvsize's tree commands: those both sizing programs have, and its load, motor and
+// protection-device dialogs.
 
-#include <functional>
-#include <string>
+#include "CircuitDialogs.h"
 
-class CDaoDatabase;
-
-// What the characteristics dialog (CCaracteristicas) is given and offers after OK.
-struct CaracteristicasPedido {
-    int modo = 0;           // include 1, edit 0
-    short sequencial = 0;   // edit: the circuit; include: the parent (0 for the root)
-};
-struct CaracteristicasResposta {
-    std::string codigo;         // the circuit's code
-    short sequencialNovo = 0;   // include: the new circuit's key
-    int cargaNaoMotor = 0;      // "Circuito contém car&ga(s) não motor"
-    int motor = 0;              // "Circuito contém &motor(es)"
-};
-// What the print-options dialog (CImpressao) yields after OK.
-struct ImpressaoResposta {
-    int intervalo = 0;  // a page range was chosen
-    int de = 0, ate = 0;
-    int copias = 1;
-};
-
-struct LvsizeDialogEntries {
-    std::function<int(const CaracteristicasPedido&, CaracteristicasResposta&)> caracteristicas;
-    std::function<int()> cargaCorrente;             // CCarga_corrente
-    std::function<int()> cargaMotor;                // CCarga_motor
-    std::function<int()> dispositivoProtecao;       // CDispositivo_protecao
-    std::function<int()> dimensionamentoEconomico;  // CDimensionamento_economico
-    std::function<int()> projetoDados;              // CProjeto_dados
-    std::function<int()> empresa;                   // CEmpresa
-    std::function<int(ImpressaoResposta&)> impressao;  // CImpressao
-    // The walk of Invalidar_calculo_pais inside the caller's transaction (throws CDaoException); empty:
-    // the view's own walk up the parents.
-    std::function<void(CDaoDatabase&, short)> invalidarCalculoPais;
+struct LvsizeDialogEntries : CircuitDialogEntries {
+    std::function<int()> cargaCorrente;        // CCarga_corrente
+    std::function<int()> cargaMotor;           // CCarga_motor
+    std::function<int()> dispositivoProtecao;  // CDispositivo_protecao
 };
 
 LvsizeDialogEntries& LvsizeDialogs();
-
-// IDOK, or IDCANCEL after telling the user that the named dialog is not in this build.
-int DialogoAusente(const char* nome);

@@ -1,5 +1,5 @@
 #pragma once
-// Lvsize's own pictures: the five tree images and the splash.
+// Lvsize's own pictures: the five tree images.
 
 namespace zel::wx {
 class WxHost;

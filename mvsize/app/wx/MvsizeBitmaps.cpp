@@ -41,29 +41,9 @@ wxBitmap ImagensArvore()
     return bmp;
 }
 
-wxBitmap Splash()
-{
-    const int width = 420, height = 180;
-    wxBitmap bmp(width, height);
-    wxMemoryDC dc(bmp);
-    dc.GradientFillLinear(wxRect(0, 0, width, height), wxColour(30, 70, 140), wxColour(250, 250, 250), wxSOUTH);
-    dc.DrawBitmap(zel::wx::DrawProgramIcon(Program::Mvsize, 64), 24, 30, true);
-    dc.SetTextForeground(*wxWHITE);
-    dc.SetFont(wxFont(wxFontInfo(26).Bold()));
-    dc.DrawText("Mvsize", 104, 30);
-    dc.SetFont(wxFont(wxFontInfo(11)));
-    dc.DrawText(wxString::FromUTF8("Dimensionamento de cabos de média tensão — NBR 14039"), 104, 76);
-    dc.SetTextForeground(wxColour(40, 40, 40));
-    dc.SetFont(wxFont(wxFontInfo(9)));
-    dc.DrawText(wxString::FromUTF8("Versão 4.0"), 24, height - 30);
-    dc.SelectObject(wxNullBitmap);
-    return bmp;
-}
-
 }  // namespace
 
 void RegisterMvsizeBitmaps(zel::wx::WxHost& host)
 {
     host.RegisterBitmap(IDB_ARVORE, ImagensArvore);
-    host.RegisterBitmap(IDB_MVSIZE_SPLASH, Splash);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Mvsize's own pictures: the three tree images and the splash.
+// Mvsize's own pictures: the three tree images.
 
 namespace zel::wx {
 class WxHost;

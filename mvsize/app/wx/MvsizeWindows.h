@@ -3,14 +3,14 @@
 
 #include "MvsizeApp.h"
 #include "MvsizeBitmaps.h"
+#include "MvsizeCommands.h"
 #include "ProjectWindows.h"
 
-inline constexpr const char* kMvsizeFileFilter = "Projetos Zel média tensão (*.mvp)|*.mvp;*.MVP|Todos os arquivos (*)|*";
+inline const ProjectProgram kMvsizeProgram{
+    Program::Mvsize, kMvsizeTitle, "Dimensionamento de cabos de média tensão — NBR 14039",
+    "Projetos Zel média tensão (*.mvp)|*.mvp;*.MVP|Todos os arquivos (*)|*", IDB_MVSIZE_SPLASH, RegisterMvsizeBitmaps};
 
 class MvsizeWindows : public ProjectWindows<CMvsizeApp> {
 public:
-    explicit MvsizeWindows(CAppContext& context)
-        : ProjectWindows(context, Program::Mvsize, RegisterMvsizeBitmaps, kMvsizeTitle, kMvsizeFileFilter)
-    {
-    }
+    explicit MvsizeWindows(CAppContext& context) : ProjectWindows(context, kMvsizeProgram) {}
 };

@@ -1,36 +1,27 @@
-// The commands that change a project: include, edit, delete, copy and paste.
-#include "LvsizeView.h"
+// The commands that change a project: include, edit, delete, copy and paste, and the dialogs both
+// programs open on a circuit or the project.
+#include "CircuitTreeView.h"
 
-#include "LvsizeDoc.h"
-#include "LvsizeShared.h"
+#include "SizingShared.h"
 
-#include "AppContext.h"
 #include "CircuitoArvore.h"
+#include "AppContext.h"
 #include "DaoDatabase.h"
 #include "DaoException.h"
 #include "DaoRecordsetManual.h"
 #include "DialogRunner.h"
 #include "ErrorReporter.h"
+#include "MessageService.h"
 #include "SqlValue.h"
 
-#include <cerrno>
-#include <map>
-#include <set>
-
-namespace {
-
-constexpr const char* kTabelasDependentes[] = {"circuito_x_tabela_selecao", "carga", "motor"};
-
-int Abrir(const std::function<int()>& entrada, const char* nome)
+int AbrirDialogo(const std::function<int()>& entrada, const char* nome)
 {
     return entrada ? entrada() : DialogoAusente(nome);
 }
 
-}  // namespace
-
 // --- Dialog commands --------------------------------------------------------------------------------------
 
-void CLvsizeView::OnCircuitoIncluir()
+void CCircuitTreeView::OnCircuitoIncluir()
 {
     CWaitCursor wait;
     CTreeCtrl& tree = GetTreeCtrl();
@@ -39,7 +30,7 @@ void CLvsizeView::OnCircuitoIncluir()
         return;
     CaracteristicasPedido pedido{1, GetItemSequencial(pai)};
     CaracteristicasResposta resposta;
-    const auto& entrada = LvsizeDialogs().caracteristicas;
+    const auto& entrada = Dialogos().caracteristicas;
     const int r = entrada ? entrada(pedido, resposta) : DialogoAusente("CCaracteristicas");
     if (r != IDOK)
         return;
@@ -54,23 +45,19 @@ void CLvsizeView::OnCircuitoIncluir()
                     .c_str());
             existe = !rs.IsEOF();
         } catch (CDaoException& e) {
-            ReportError("CLvsizeView::OnCircuitoIncluir", &e);
+            ReportError(Local("OnCircuitoIncluir").c_str(), &e);
         }
     }
     if (!existe)
         return;
-    HTREEITEM item = InserirItem(pai, resposta.codigo, IMAGEM_NENHUM, resposta.sequencialNovo);
+    HTREEITEM item = InserirItem(pai, resposta.codigo, m_traits.imagemNova, resposta.sequencialNovo);
     tree.SelectItem(item);
     MarcarModificado();
-    if (resposta.cargaNaoMotor)
-        OnCargasNaoMotor();
-    if (resposta.motor)
-        OnCargasMotores();
-    OnCircuitoDispositivoProtecao();
+    DepoisDeIncluir(resposta);
     OnCircuitoDimensionamentoEconomico();
 }
 
-void CLvsizeView::OnCircuitoCaracteristicas()
+void CCircuitTreeView::OnCircuitoCaracteristicas()
 {
     CWaitCursor wait;
     CTreeCtrl& tree = GetTreeCtrl();
@@ -79,7 +66,7 @@ void CLvsizeView::OnCircuitoCaracteristicas()
         return;
     CaracteristicasPedido pedido{0, GetItemSequencial(item)};
     CaracteristicasResposta resposta;
-    const auto& entrada = LvsizeDialogs().caracteristicas;
+    const auto& entrada = Dialogos().caracteristicas;
     const int r = entrada ? entrada(pedido, resposta) : DialogoAusente("CCaracteristicas");
     if (r != IDOK)
         return;
@@ -87,53 +74,28 @@ void CLvsizeView::OnCircuitoCaracteristicas()
     MarcarModificado();
 }
 
-void CLvsizeView::OnCargasNaoMotor()
+void CCircuitTreeView::OnCircuitoDimensionamentoEconomico()
 {
     CWaitCursor wait;
-    if (Abrir(LvsizeDialogs().cargaCorrente, "CCarga_corrente") != IDOK)
-        return;
-    Atualiza_icone();
-    MarcarModificado();
-}
-
-void CLvsizeView::OnCargasMotores()
-{
-    CWaitCursor wait;
-    if (Abrir(LvsizeDialogs().cargaMotor, "CCarga_motor") != IDOK)
-        return;
-    Atualiza_icone();
-    MarcarModificado();
-}
-
-void CLvsizeView::OnCircuitoDispositivoProtecao()
-{
-    CWaitCursor wait;
-    if (Abrir(LvsizeDialogs().dispositivoProtecao, "CDispositivo_protecao") == IDOK)
+    if (AbrirDialogo(Dialogos().dimensionamentoEconomico, "CDimensionamento_economico") == IDOK)
         MarcarModificado();
 }
 
-void CLvsizeView::OnCircuitoDimensionamentoEconomico()
+void CCircuitTreeView::OnProjetoDados()
 {
     CWaitCursor wait;
-    if (Abrir(LvsizeDialogs().dimensionamentoEconomico, "CDimensionamento_economico") == IDOK)
+    if (AbrirDialogo(Dialogos().projetoDados, "CProjeto_dados") == IDOK)
         MarcarModificado();
 }
 
-void CLvsizeView::OnProjetoDados()
-{
-    CWaitCursor wait;
-    if (Abrir(LvsizeDialogs().projetoDados, "CProjeto_dados") == IDOK)
-        MarcarModificado();
-}
+// --- Ancestors --------------------------------------------------------------------------------------------
 
-// --- Ancestors and subtrees -------------------------------------------------------------------------------
-
-void CLvsizeView::InvalidarPais(short sequencial)
+void CCircuitTreeView::InvalidarPais(short sequencial)
 {
     CDaoDatabase* db = Database();
     if (!db)
         return;
-    if (const auto& entrada = LvsizeDialogs().invalidarCalculoPais) {
+    if (const auto& entrada = Dialogos().invalidarCalculoPais) {
         entrada(*db, sequencial);
         return;
     }
@@ -155,14 +117,9 @@ void CLvsizeView::InvalidarPais(short sequencial)
     }
 }
 
-std::vector<short> CLvsizeView::Subarvore(CDaoDatabase& db, short sequencial)
-{
-    return SubarvoreCircuitos(db, sequencial);
-}
-
 // --- Delete ----------------------------------------------------------------------------------------------
 
-void CLvsizeView::OnCircuitoExcluir()
+void CCircuitTreeView::OnCircuitoExcluir()
 {
     CWaitCursor wait;
     CTreeCtrl& tree = GetTreeCtrl();
@@ -180,10 +137,10 @@ void CLvsizeView::OnCircuitoExcluir()
         CDaoTransaction trans(*db);
         InvalidarPais(sequencial);
         // The whole subtree with everything that belongs to it: nothing is left that no tree shows.
-        ExcluirSubarvore(*db, sequencial, kTabelasDependentes);
+        ExcluirSubarvore(*db, sequencial, m_traits.tabelasDependentes);
         trans.Commit();
     } catch (CDaoException& e) {
-        ReportError("CLvsizeView::OnCircuitoExcluir", &e);
+        ReportError(Local("OnCircuitoExcluir").c_str(), &e);
         return;
     }
     tree.DeleteItem(item);
@@ -192,26 +149,26 @@ void CLvsizeView::OnCircuitoExcluir()
 
 // --- Copy ------------------------------------------------------------------------------------------------
 
-int CLvsizeView::CircuitoCopiarFilhos(short sequencial)
+int CCircuitTreeView::CircuitoCopiarFilhos(short sequencial)
 {
-    CLvsizeAppBase* app = LvsizeApp();
+    CSizingAppBase* app = SizingApp();
     CDaoDatabase* db = Database();
     if (!app || !app->m_pClipboardDb || !db)
         return FALSE;
     const std::string area = app->m_pClipboardDb->GetName();
     try {
-        CopiarSubarvore(*db, area, sequencial, kTabelasDependentes);
+        CopiarSubarvore(*db, area, sequencial, m_traits.tabelasDependentes);
     } catch (CDaoException& e) {
-        ReportError("CLvsizeView::CircuitoCopiar", &e);
+        ReportError(Local("CircuitoCopiar").c_str(), &e);
         return FALSE;
     }
     return TRUE;
 }
 
-void CLvsizeView::OnCircuitoCopiar()
+void CCircuitTreeView::OnCircuitoCopiar()
 {
     CWaitCursor wait;
-    CLvsizeAppBase* app = LvsizeApp();
+    CSizingAppBase* app = SizingApp();
     if (!app || !app->m_pClipboardDb || !CircuitoTopoSelecionado())
         return;
     // A partial clipboard must never be offered for pasting.
@@ -222,15 +179,15 @@ void CLvsizeView::OnCircuitoCopiar()
 
 // --- Paste -----------------------------------------------------------------------------------------------
 
-std::string CLvsizeView::CodigoLivre(const std::string& codigo)
+std::string CCircuitTreeView::CodigoLivre(const std::string& codigo)
 {
     return CodigoCircuitoLivre(Database(), codigo);
 }
 
-void CLvsizeView::OnCircuitoColar()
+void CCircuitTreeView::OnCircuitoColar()
 {
     CWaitCursor wait;
-    CLvsizeAppBase* app = LvsizeApp();
+    CSizingAppBase* app = SizingApp();
     CDaoDatabase* db = Database();
     CTreeCtrl& tree = GetTreeCtrl();
     HTREEITEM raiz = tree.GetSelectedItem();
@@ -241,9 +198,9 @@ void CLvsizeView::OnCircuitoColar()
     try {
         if (!db)
             throw CDaoException::Layer(AFX_DAO_ERROR_OBJECT_NOT_OPEN, "projeto sem banco de trabalho");
-        topo = ColarSubarvore(*db, *area, kTabelasDependentes);
+        topo = ColarSubarvore(*db, *area, m_traits.tabelasDependentes);
     } catch (CDaoException& e) {
-        ReportError("CLvsizeView::OnCircuitoColar", &e);
+        ReportError(Local("OnCircuitoColar").c_str(), &e);
         return;
     }
     std::string texto;
@@ -253,9 +210,9 @@ void CLvsizeView::OnCircuitoColar()
         if (!rs.IsEOF())
             rs.GetFieldString("circuito_codigo", texto);
     } catch (CDaoException& e) {
-        ReportError("CLvsizeView::OnCircuitoColar", &e);
+        ReportError(Local("OnCircuitoColar").c_str(), &e);
     }
-    HTREEITEM item = InserirItem(raiz, texto, IMAGEM_AMBOS, topo);
+    HTREEITEM item = InserirItem(raiz, texto, m_traits.imagemColada, topo);
     tree.SelectItem(item);
     Atualiza_icone();
     Carregar_arvore(topo, item);

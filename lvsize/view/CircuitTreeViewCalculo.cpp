@@ -1,59 +1,50 @@
 // Sizing one circuit or the whole project, and their reports through the application's report jobs.
-#include "MvsizeView.h"
+#include "CircuitTreeView.h"
 
-#include "MvsizeDoc.h"
-#include "MvsizeShared.h"
+#include "SizingShared.h"
 
-#include "AppContext.h"
-#include "RelatorioSaida.h"
-// Both engines name their class CCalculo: the medium-voltage one, by its path.
-#include "../engine/Calculo.h"
 #include "Crystal.h"
+#include "AppContext.h"
 #include "DaoDatabase.h"
 #include "DaoException.h"
 #include "DaoRecordsetManual.h"
 #include "DialogRunner.h"
+#include "Document.h"
 #include "ErrorReporter.h"
-#include "PrinterService.h"
+#include "MessageService.h"
+#include "RelatorioSaida.h"
 #include "SqlValue.h"
 #include "UserException.h"
 
-#include <cstdio>
-#include <cstring>
-#include <memory>
-
-std::string CMvsizeView::LinhaEmpresa() const
+std::string CCircuitTreeView::LinhaEmpresa() const
 {
-    const CMvsizeAppBase* app = MvsizeApp();
+    const CSizingAppBase* app = SizingApp();
     return app ? LerLinhaEmpresa(app->m_strCompanyFile) : std::string();
 }
 
-void CMvsizeView::Emitir(Crystal& job, int bVisualizar, short orientacao, const CrystalPrintOptions& opcoes,
-                         short copias)
+void CCircuitTreeView::Emitir(Crystal& job, int bVisualizar, short orientacao, const CrystalPrintOptions& opcoes,
+                              short copias)
 {
-    EmitirRelatorio(job, bVisualizar, orientacao, opcoes, copias, kTituloRelatorio, kSemImpressora);
+    EmitirRelatorio(job, bVisualizar, orientacao, opcoes, copias, m_traits.tituloRelatorio, kSemImpressora);
 }
 
-void CMvsizeView::CircuitoCalcular(int bVisualizar)
+void CCircuitTreeView::CircuitoCalcular(int bVisualizar)
 {
     CWaitCursor wait;
     CrystalPrintOptions opcoes;
     short copias = 0;
-    if (!OpcoesImpressao(bVisualizar, opcoes, copias, MvsizeDialogs().impressao))
+    if (!OpcoesImpressao(bVisualizar, opcoes, copias, Dialogos().impressao))
         return;
     const short sequencial = GetItemSequencial();
-    std::string formulaCircuito;
-    {
-        auto calculo = std::make_unique<CCalculo>(sequencial);
-        if (!calculo->Calcular()) {
-            AfxMessageBox(calculo->m_strErro, MB_OK | MB_ICONERROR);
-            return;
-        }
-        // No report flag in Mvsize: a sized circuit is always reported.
-        formulaCircuito = AspasFormula(calculo->m_strCodigo);
+    const CalculoCircuito calculo = DimensionarCircuito(sequencial);
+    if (!calculo.ok) {
+        AfxMessageBox(calculo.erro, MB_OK | MB_ICONERROR);
+        return;
     }
     const std::string empresa = LinhaEmpresa();
-    CMvsizeAppBase* app = MvsizeApp();
+    if (!calculo.relatorio)
+        return;
+    CSizingAppBase* app = SizingApp();
     CDaoDatabase* db = Database();
     if (!app || !app->m_pCircuitReport || !db)
         return;
@@ -64,21 +55,26 @@ void CMvsizeView::CircuitoCalcular(int bVisualizar)
         job.SetTableLocation(0, loc);
         job.RefreshData();
         job.SetSelectionFormula(FormatC("{circuito_impressao.circuito_sequencial}=%i", sequencial));
-        job.SetFormula("circuito", formulaCircuito);
+        // Lvsize's circuit report has three subreports; Mvsize's has none.
+        for (Crystal* sub : job.GetSubreports()) {
+            sub->SetTableLocation(0, loc);
+            sub->RefreshData();
+        }
+        job.SetFormula("circuito", AspasFormula(calculo.codigo));
         job.SetFormula("CLIENTE", AspasFormula(empresa));
-        job.SetFormula("projeto", AspasFormula(GetDocument() ? GetDocument()->GetTitle() : std::string()));
+        job.SetFormula("projeto", AspasFormula(Documento() ? Documento()->GetTitle() : std::string()));
         Emitir(job, bVisualizar, DMORIENT_PORTRAIT, opcoes, copias);
     } catch (CUserException&) {
         // the report layer has already logged and shown it
     }
 }
 
-void CMvsizeView::ProjetoCalcular(int bVisualizar)
+void CCircuitTreeView::ProjetoCalcular(int bVisualizar)
 {
     CWaitCursor wait;
     CrystalPrintOptions opcoes;
     short copias = 0;
-    if (!OpcoesImpressao(bVisualizar, opcoes, copias, MvsizeDialogs().impressao))
+    if (!OpcoesImpressao(bVisualizar, opcoes, copias, Dialogos().impressao))
         return;
     CDaoDatabase* db = Database();
     std::string erro;
@@ -97,15 +93,15 @@ void CMvsizeView::ProjetoCalcular(int bVisualizar)
             // the disk is waited on once.
             CDaoTransaction trans(*db);
             for (short k : chaves) {
-                auto calculo = std::make_unique<CCalculo>(k);
-                if (!calculo->Calcular()) {
-                    erro = FormatC("Circuito %s. Erro: %s", calculo->m_strCodigo.c_str(), calculo->m_strErro.c_str());
+                const CalculoCircuito calculo = DimensionarCircuito(k);
+                if (!calculo.ok) {
+                    erro = FormatC("Circuito %s. Erro: %s", calculo.codigo.c_str(), calculo.erro.c_str());
                     break;
                 }
             }
             trans.Commit();
         } catch (CDaoException& e) {
-            ReportError("CMvsizeView::ProjetoCalcular", &e);
+            ReportError(Local("ProjetoCalcular").c_str(), &e);
         }
     }
     if (!erro.empty()) {
@@ -113,7 +109,7 @@ void CMvsizeView::ProjetoCalcular(int bVisualizar)
         return;
     }
     const std::string empresa = LinhaEmpresa();
-    CMvsizeAppBase* app = MvsizeApp();
+    CSizingAppBase* app = SizingApp();
     if (!app || !app->m_pProjectReport || !db)
         return;
     Crystal& job = *app->m_pProjectReport;
@@ -124,14 +120,14 @@ void CMvsizeView::ProjetoCalcular(int bVisualizar)
         job.SetTableLocation(1, loc);
         job.SetTableLocation(2, loc);
         job.RefreshData();
-        job.SetFormula("projeto", AspasFormula(GetDocument() ? GetDocument()->GetTitle() : std::string()));
+        job.SetFormula("projeto", AspasFormula(Documento() ? Documento()->GetTitle() : std::string()));
         job.SetFormula("cliente", AspasFormula(empresa));
         Emitir(job, bVisualizar, DMORIENT_LANDSCAPE, opcoes, copias);
     } catch (CUserException&) {
     }
 }
 
-void CMvsizeView::OnCircuitoCalcular() { CircuitoCalcular(1); }
-void CMvsizeView::OnCircuitoImprimir() { CircuitoCalcular(0); }
-void CMvsizeView::OnProjetoCalcular() { ProjetoCalcular(1); }
-void CMvsizeView::OnProjetoImprimir() { ProjetoCalcular(0); }
+void CCircuitTreeView::OnCircuitoCalcular() { CircuitoCalcular(1); }
+void CCircuitTreeView::OnCircuitoImprimir() { CircuitoCalcular(0); }
+void CCircuitTreeView::OnProjetoCalcular() { ProjetoCalcular(1); }
+void CCircuitTreeView::OnProjetoImprimir() { ProjetoCalcular(0); }
