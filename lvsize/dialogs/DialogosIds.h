@@ -2,13 +2,13 @@
 // Template and control ids of the load, motor, device, economic, company, project-data and print dialogs.
 
 #include "DialogosComunsIds.h"
+#include "DimensionamentoEconomicoComum.h"
 
 namespace lvdlg {
 
-// Project data (143) and print options (146): the same in both programs.
+// Economic sizing (131), project data (143) and print options (146): the same in both programs.
 using namespace zeldlg::ids;
 
-inline constexpr int IDD_DIMENSIONAMENTO_ECONOMICO = 131;
 inline constexpr int IDD_CARGA = 150;
 inline constexpr int IDD_CARGA_CORRENTE = 152;
 inline constexpr int IDD_CARGA_INCLUSAO = 153;
@@ -50,14 +50,6 @@ inline constexpr int IDC_DISJUNTOR = 1052;
 inline constexpr int IDC_FUSIVEL = 1053;
 inline constexpr int IDC_ROTULO_FATOR_CORRECAO = 1037;
 inline constexpr int IDC_FATOR_CORRECAO = 1054;
-
-// Economic sizing (131).
-inline constexpr int IDC_CUSTO_INSTALACAO = 1000;
-inline constexpr int IDC_HORAS_ANO = 1001;
-inline constexpr int IDC_NUMERO_ANOS = 1002;
-inline constexpr int IDC_TARIFA_ENERGIA = 1003;
-inline constexpr int IDC_ECONOMICO_OK = 1004;
-inline constexpr int IDC_DISPENSAR = 1005;
 
 // Company (160).
 inline constexpr int IDC_NOME_EMPRESA = 1172;

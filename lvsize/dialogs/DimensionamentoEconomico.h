@@ -1,30 +1,16 @@
 #pragma once
-// Dialog 131 "Dimensionamento econômico": the four inputs of the selected circuit's economic sizing, or
-// "&Dispensar" to waive it (zeros). Its buttons are "Ok" (1004), "&Dispensar" (1005) and "Cancelar".
+// Dialog 131 "Dimensionamento econômico" as Lvsize has it: the hours a year below 8760, and every write
+// marks the circuit's ancestors not calculated.
 
-#include "Dialog.h"
+#include "DimensionamentoEconomicoComum.h"
 
-class CDimensionamento_economico : public CDialog {
+class CDimensionamento_economico : public zeldlg::CDimensionamentoEconomicoComum {
 public:
     explicit CDimensionamento_economico(CWnd* pParent = nullptr);
 
-    CEditColor m_custo;   // 1000
-    CEditColor m_horas;   // 1001
-    CEditColor m_anos;    // 1002
-    CEditColor m_tarifa;  // 1003
-    CButton m_ok;         // 1004
-
-    // The installation cost is a 16-bit column: more is refused.
-    static constexpr float kCustoMaximo = 32767.0f;
-
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    int OnInitDialog() override;
-    void OnOk();
-    void OnNaoCalcular();
-    void Validar();
-    DECLARE_MESSAGE_MAP()
-
-private:
-    short m_nCircuito = 0;
+    bool HorasValidas(float horas) const override;
+    std::string SqlGravar(int horas, int custo, int anos, double tarifa, short circuito) const override;
+    std::string SqlDispensar(short circuito) const override;
+    void AntesDeGravar(CDaoDatabase& db, short circuito) override;
 };

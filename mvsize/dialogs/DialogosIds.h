@@ -3,23 +3,15 @@
 // (146) and company (160) dialogs.
 
 #include "DialogosComunsIds.h"
+#include "DimensionamentoEconomicoComum.h"
 
 namespace mvdlg {
 
-// Project data (143) and print options (146): the same in both programs.
+// Economic sizing (131), project data (143) and print options (146): the same in both programs.
 using namespace zeldlg::ids;
 
-inline constexpr int IDD_DIMENSIONAMENTO_ECONOMICO = 131;
 inline constexpr int IDD_SELECAO_DADOS = 142;
 inline constexpr int IDD_EMPRESA = 160;
-
-// Economic sizing (131).
-inline constexpr int IDC_CUSTO_INSTALACAO = 1000;
-inline constexpr int IDC_HORAS_ANO = 1001;
-inline constexpr int IDC_NUMERO_ANOS = 1002;
-inline constexpr int IDC_TARIFA_ENERGIA = 1003;
-inline constexpr int IDC_ECONOMICO_OK = 1004;
-inline constexpr int IDC_DISPENSAR = 1005;
 
 // Selection list (142).
 inline constexpr int IDC_SELECAO_LISTA = 1040;
