@@ -1,31 +1,12 @@
 #pragma once
-// Dialog 160 "Empresa": the name of the company that uses the program, kept as the one line of the
-// company file (GetCompanyFile). The file is replaced whole on OK, never emptied first.
+// Dialog 160 "Empresa" as Lvsize has it: the name in edit 1172, a longer first line cut to 30 characters.
 
-#include "Dialog.h"
+#include "EmpresaComum.h"
 
-#include <string>
-
-class CEmpresa : public CDialog {
+class CEmpresa : public zeldlg::CEmpresaComum {
 public:
     explicit CEmpresa(CWnd* pParent = nullptr);
 
-    static constexpr int kMaxNome = 30;  // characters
-
-    CButton m_ok;          // 1
-    std::string m_strNome; // edit 1172
-
-    // The first line of the company file, at most 30 characters; empty when it cannot be read. Creates
-    // an empty file when there is none.
-    static std::string LerNome(const std::string& path);
-    // Writes the name with no line end through a temporary file renamed over the target; false on failure
-    // (the old file then stays as it was).
-    static bool GravarNome(const std::string& path, const std::string& nome);
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    int OnInitDialog() override;
-    void OnOK() override;
-    void Validar();
-    DECLARE_MESSAGE_MAP()
+    // The first line of the company file, at most 30 characters.
+    static std::string LerNome(const std::string& path) { return LerLinha(path, kMaxNome); }
 };
