@@ -19,52 +19,9 @@
 #include <set>
 
 using namespace car;
+using zeldlg::kAutom;
 
-namespace {
-
-CDaoDatabase* Projeto()
-{
-    CProjectDocument* doc = GetActiveProjectDocument();
-    return doc ? doc->m_pDatabase : nullptr;
-}
-
-CDaoDatabase* Catalogo()
-{
-    return AppContext().m_pReferenceDb;
-}
-
-void SelecionarPorCodigo(CComboBox& lista, int codigo)
-{
-    for (int i = 0; i < lista.GetCount(); ++i)
-        if (static_cast<int>(lista.GetItemData(i)) == codigo) {
-            lista.SetCurSel(i);
-            return;
-        }
-    lista.SetCurSel(-1);
-}
-
-void Mostrar(CDialog& dlg, int id, bool mostrar)
-{
-    if (CWnd* w = dlg.GetDlgItem(id))
-        w->ShowWindow(mostrar ? SW_SHOW : SW_HIDE);
-}
-
-const char* const kAutom = "Autom.";
-
-}  // namespace
-
-// Counts the focus handlers running, so that their database failures wait for the handler to end.
-struct CCaracteristicas::FocoEmCurso {
-    explicit FocoEmCurso(CCaracteristicas& d) : dlg(d) { ++dlg.m_nFoco; }
-    ~FocoEmCurso() { --dlg.m_nFoco; }
-    FocoEmCurso(const FocoEmCurso&) = delete;
-    FocoEmCurso& operator=(const FocoEmCurso&) = delete;
-    CCaracteristicas& dlg;
-};
-
-BEGIN_MESSAGE_MAP(CCaracteristicas, CDialog)
-    ON_CBN_KILLFOCUS(IDC_CABO, OnKillfocusCabo)
-    ON_CBN_KILLFOCUS(IDC_MANEIRA_INSTALAR, OnKillfocusManeiraInstalar)
+BEGIN_MESSAGE_MAP(CCaracteristicas, CCaracteristicasComum)
     ON_CBN_KILLFOCUS(IDC_SISTEMA, OnKillfocusSistema)
     ON_CBN_SELCHANGE(IDC_MANEIRA_INSTALAR, OnSelchangeManeiraInstalar)
     ON_CBN_SELCHANGE(IDC_SISTEMA, OnSelchangeSistema)
@@ -72,19 +29,13 @@ BEGIN_MESSAGE_MAP(CCaracteristicas, CDialog)
     ON_CBN_SELCHANGE(IDC_SECAO_MINIMA_AJUDA, OnSelchangeSecaoMinimaAjuda)
     ON_CBN_SELCHANGE(IDC_POSSUI_HARMONICOS, OnSelchangePossuiHarmonicos)
     ON_CBN_SETFOCUS(IDC_SISTEMA, OnSetfocusSistema)
-    ON_CBN_SETFOCUS(IDC_CABO, OnSetfocusCabo)
-    ON_CBN_SELCHANGE(IDC_TEMPERATURA, Validar)
     ON_EN_CHANGE(IDC_QUEDA_REGIME, OnChangeQuedaTensao)
     ON_EN_CHANGE(IDC_QUEDA_PARTIDA, OnChangeQuedaTensao)
     ON_EN_KILLFOCUS(IDC_TENSAO_FASE_FASE, OnKillfocusTensaoFaseFase)
-    ON_EN_KILLFOCUS(IDC_NUMERO_CONDUTORES, OnKillfocusNumeroCondutores)
-    ON_EN_KILLFOCUS(IDC_FATOR_AGRUPAMENTO, OnKillfocusFatorAgrupamento)
     ON_CBN_KILLFOCUS(IDC_SECAO_IMPOSTA, OnKillfocusSecaoImposta)
     ON_BN_CLICKED(IDC_DISPENSAR_CONTATO_INDIRETO, OnDispensarContatoIndireto)
     ON_BN_CLICKED(IDC_DISPENSAR_SOBRECARGA, OnDispensarSobrecarga)
     ON_EN_KILLFOCUS(IDC_SECAO_MINIMA, OnKillfocusCabo)
-    ON_EN_CHANGE(IDC_CIRCUITO, Validar)
-    ON_EN_CHANGE(IDC_COMPRIMENTO, Validar)
     ON_EN_CHANGE(IDC_CORRENTE_CC, Validar)
     ON_EN_CHANGE(IDC_HARMONICAS, Validar)
     ON_EN_CHANGE(IDC_FATOR_DEMANDA, Validar)
@@ -93,70 +44,37 @@ BEGIN_MESSAGE_MAP(CCaracteristicas, CDialog)
     ON_EN_CHANGE(IDC_QUEDA_REGIME_ORIGEM, Validar)
     ON_EN_CHANGE(IDC_TENSAO_FASE_FASE, Validar)
     ON_EN_CHANGE(IDC_TENSAO_FASE_NEUTRO, Validar)
-    ON_EN_CHANGE(IDC_FATOR_AGRUPAMENTO, Validar)
     ON_EN_CHANGE(IDC_SECAO_MINIMA, Validar)
     ON_BN_CLICKED(IDC_CONTEM_MOTOR, Validar)
 END_MESSAGE_MAP()
 
-CCaracteristicas::CCaracteristicas(CWnd* pParent) : CDialog(CaracteristicasTemplate(), pParent) {}
-
-CCaracteristicas::~CCaracteristicas() = default;
+CCaracteristicas::CCaracteristicas(CWnd* pParent)
+    : CCaracteristicasComum(CaracteristicasTemplate(), zel::ui::kLvsizeInvalidBackground, pParent)
+{
+}
 
 void CCaracteristicas::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDOK, m_ok);
-    DDX_Control(pDX, IDC_CIRCUITO, m_circuito);
-    DDX_Control(pDX, IDC_MANEIRA_INSTALAR, m_maneiraInstalar);
+    CCaracteristicasComum::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SISTEMA, m_sistema);
-    DDX_Control(pDX, IDC_CABO, m_cabo);
-    DDX_Control(pDX, IDC_COMPRIMENTO, m_comprimento);
-    DDX_Control(pDX, IDC_TEMPERATURA, m_temperatura);
     DDX_Control(pDX, IDC_TENSAO_FASE_FASE, m_tensaoFaseFase);
     DDX_Control(pDX, IDC_TENSAO_FASE_NEUTRO, m_tensaoFaseNeutro);
     DDX_Control(pDX, IDC_SECAO_MINIMA, m_secaoMinima);
     DDX_Control(pDX, IDC_SECAO_MINIMA_AJUDA, m_secaoMinimaAjuda);
     DDX_Control(pDX, IDC_FATOR_DEMANDA, m_fatorDemanda);
-    DDX_Control(pDX, IDC_FATOR_AGRUPAMENTO, m_fatorAgrupamento);
     DDX_Control(pDX, IDC_CORRENTE_CC, m_correnteCurto);
     DDX_Control(pDX, IDC_POSSUI_HARMONICOS, m_possuiHarmonicos);
     DDX_Control(pDX, IDC_HARMONICAS, m_harmonicas);
-    DDX_Control(pDX, IDC_NUMERO_CONDUTORES, m_numeroCondutores);
     DDX_Control(pDX, IDC_SECAO_IMPOSTA, m_secaoImposta);
     DDX_Control(pDX, IDC_RESISTIVIDADE, m_resistividade);
     DDX_Control(pDX, IDC_QUEDA_REGIME, m_quedaRegime);
     DDX_Control(pDX, IDC_QUEDA_REGIME_ORIGEM, m_quedaRegimeOrigem);
     DDX_Control(pDX, IDC_QUEDA_PARTIDA, m_quedaPartida);
     DDX_Control(pDX, IDC_QUEDA_PARTIDA_ORIGEM, m_quedaPartidaOrigem);
-    DDX_Text(pDX, IDC_CIRCUITO, m_strCircuitoCodigo);
-    DDV_MaxChars(pDX, m_strCircuitoCodigo, 20);
     DDX_Check(pDX, IDC_DISPENSAR_CONTATO_INDIRETO, m_bDispensarContatoIndireto);
     DDX_Check(pDX, IDC_DISPENSAR_SOBRECARGA, m_bDispensarSobrecarga);
     DDX_Check(pDX, IDC_CONTEM_CARGA, m_bCargaNaoMotor);
     DDX_Check(pDX, IDC_CONTEM_MOTOR, m_bMotor);
-}
-
-// --- failures ---------------------------------------------------------------------------------------------
-
-void CCaracteristicas::Relatar(const char* local, const CDaoException& e)
-{
-    if (m_nFoco > 0) {
-        m_pendentes.emplace_back(local, e);
-        return;
-    }
-    ReportError(local, &e);
-}
-
-void CCaracteristicas::RelatarPendentes()
-{
-    if (m_nFoco > 0 || m_pendentes.empty())
-        return;
-    auto pendentes = std::move(m_pendentes);
-    m_pendentes.clear();
-    // One failing database makes every step of a cascade fail: one message, every step in the log.
-    for (std::size_t i = 1; i < pendentes.size(); ++i)
-        AppendLogLine("ZEL.LOG", ZelLogLine(pendentes[i].first, &pendentes[i].second, ""));
-    ReportError(pendentes.front().first.c_str(), &pendentes.front().second);
 }
 
 // --- start ------------------------------------------------------------------------------------------------
@@ -291,12 +209,7 @@ void CCaracteristicas::CarregarInclusao(CDaoDatabase* db)
 void CCaracteristicas::CarregarEdicao(CDaoDatabase* db)
 {
     try {
-        CDaoRecordsetManual rs(db, dbOpenSnapshot,
-                               FormatC("SELECT *,(SELECT COUNT(*) FROM circuito WHERE "
-                                       "circuito_sequencial_pai=a.circuito_sequencial) AS total_filhos FROM circuito a "
-                                       "WHERE circuito_sequencial=%i",
-                                       static_cast<int>(m_nCircuitoSequencial))
-                                   .c_str());
+        CDaoRecordsetManual rs(db, dbOpenSnapshot, SqlEdicao().c_str());
         BYTE b = 0;
         short s = 0;
         float f = 0;
@@ -342,8 +255,8 @@ void CCaracteristicas::CarregarEdicao(CDaoDatabase* db)
     } catch (CDaoException& e) {
         Relatar("CCaracteristicas::OnInitDialog", e);
     }
-    Mostrar(*this, IDC_CONTEM_MOTOR, false);
-    Mostrar(*this, IDC_CONTEM_CARGA, false);
+    Mostrar(IDC_CONTEM_MOTOR, false);
+    Mostrar(IDC_CONTEM_CARGA, false);
 }
 
 void CCaracteristicas::PreencherManeiras()
@@ -351,17 +264,11 @@ void CCaracteristicas::PreencherManeiras()
     try {
         CDaoRecordsetManual rs(Catalogo(), dbOpenSnapshot, "SELECT * FROM maneira_instalar");
         m_maneiraInstalar.ResetContent();
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::string descricao;
-            BYTE codigo = 0;
-            rs.GetFieldString("maneira_instalar_descricao", descricao);
-            rs.GetFieldByte("maneira_instalar_codigo", codigo);
-            m_maneiraInstalar.SetItemData(m_maneiraInstalar.AddString(descricao), codigo);
-        }
+        PreencherPorCodigo(m_maneiraInstalar, rs, "maneira_instalar_descricao", "maneira_instalar_codigo");
     } catch (CDaoException& e) {
         Relatar("CCaracteristicas::OnInitDialog", e);
     }
-    SelecionarPorCodigo(m_maneiraInstalar, m_nManeiraInstalarCodigo);
+    SelecionarPorCodigo(m_maneiraInstalar, m_nManeiraInstalarCodigo, false);
 }
 
 void CCaracteristicas::PreencherSecaoMinimaAjuda()
@@ -429,17 +336,11 @@ void CCaracteristicas::OnSetfocusSistema()
                           static_cast<int>(m_nManeiraInstalarCodigo));
         CDaoRecordsetManual rs(Catalogo(), dbOpenSnapshot, sql.c_str());
         m_sistema.ResetContent();
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::string descricao;
-            BYTE codigo = 0;
-            rs.GetFieldString("sistema_descricao", descricao);
-            rs.GetFieldByte("sistema_codigo", codigo);
-            m_sistema.SetItemData(m_sistema.AddString(descricao), codigo);
-        }
+        PreencherPorCodigo(m_sistema, rs, "sistema_descricao", "sistema_codigo");
     } catch (CDaoException& e) {
         Relatar("CCaracteristicas::OnSetfocusSistema(2)", e);
     }
-    SelecionarPorCodigo(m_sistema, m_nSistemaCodigo);
+    SelecionarPorCodigo(m_sistema, m_nSistemaCodigo, false);
     UpdateData(FALSE);
 }
 
@@ -456,17 +357,11 @@ void CCaracteristicas::OnSetfocusCabo()
                     static_cast<int>(m_nManeiraInstalarCodigo), static_cast<int>(m_nSistemaCodigo))
                 .c_str());
         m_cabo.ResetContent();
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::string descricao;
-            BYTE codigo = 0;
-            rs.GetFieldString("cabo_descricao", descricao);
-            rs.GetFieldByte("cabo_codigo", codigo);
-            m_cabo.SetItemData(m_cabo.AddString(descricao), codigo);
-        }
+        PreencherPorCodigo(m_cabo, rs, "cabo_descricao", "cabo_codigo");
     } catch (CDaoException& e) {
         Relatar("CCaracteristicas::OnSetfocusCabo", e);
     }
-    SelecionarPorCodigo(m_cabo, m_nCaboCodigo);
+    SelecionarPorCodigo(m_cabo, m_nCaboCodigo, false);
     UpdateData(FALSE);
 }
 
@@ -514,9 +409,9 @@ void CCaracteristicas::OnKillfocusManeiraInstalar()
 void CCaracteristicas::MostrarResistividade()
 {
     const bool solo = m_nTipoCorrecaoTemperatura == 2;
-    Mostrar(*this, IDC_LABEL_RESISTIVIDADE, solo);
-    Mostrar(*this, IDC_RESISTIVIDADE, solo);
-    Mostrar(*this, IDC_UNIDADE_RESISTIVIDADE, solo);
+    Mostrar(IDC_LABEL_RESISTIVIDADE, solo);
+    Mostrar(IDC_RESISTIVIDADE, solo);
+    Mostrar(IDC_UNIDADE_RESISTIVIDADE, solo);
 }
 
 void CCaracteristicas::OnKillfocusSistema()
@@ -541,19 +436,19 @@ void CCaracteristicas::OnKillfocusSistema()
             m_bNeutroTabelado = m_bNeutroTabelado ? TRUE : FALSE;
             if (m_bInclusao) {
                 // Direct current has no motors. A hidden box the user cannot clear must not stay ticked.
-                Mostrar(*this, IDC_CONTEM_MOTOR, tipo != 2);
+                Mostrar(IDC_CONTEM_MOTOR, tipo != 2);
                 if (tipo == 2)
                     m_bMotor = FALSE;
             }
             for (int id : {IDC_LABEL_POSSUI_HARMONICOS, IDC_POSSUI_HARMONICOS, IDC_LABEL_HARMONICAS, IDC_HARMONICAS,
                            IDC_UNIDADE_HARMONICAS})
-                Mostrar(*this, id, m_bNeutroTabelado);
+                Mostrar(id, m_bNeutroTabelado);
             const bool livre = m_nCircuitoSequencialPai == 0 && !m_bTemFilhos;
             for (int id : {IDC_LABEL_TENSAO_FASE_FASE, IDC_TENSAO_FASE_FASE, IDC_UNIDADE_TENSAO_FASE_FASE})
-                Mostrar(*this, id, m_bTensaoFaseFase);
+                Mostrar(id, m_bTensaoFaseFase);
             m_tensaoFaseFase.EnableWindow(m_bTensaoFaseFase && livre);
             for (int id : {IDC_LABEL_TENSAO_FASE_NEUTRO, IDC_TENSAO_FASE_NEUTRO, IDC_UNIDADE_TENSAO_FASE_NEUTRO})
-                Mostrar(*this, id, m_bTensaoFaseNeutro);
+                Mostrar(id, m_bTensaoFaseNeutro);
             m_tensaoFaseNeutro.EnableWindow(m_bTensaoFaseNeutro && livre);
         } catch (CDaoException& e) {
             Relatar("CCaracteristicas::OnKillfocusSistema(1)", e);
@@ -611,11 +506,7 @@ void CCaracteristicas::OnKillfocusCabo()
                         static_cast<int>(m_nManeiraInstalarCodigo), static_cast<int>(m_nCaboCodigo))
                     .c_str());
             m_temperatura.ResetContent();
-            for (; !rs.IsEOF(); rs.MoveNext()) {
-                BYTE t = 0;
-                rs.GetFieldByte("temperatura_ambiente", t);
-                m_temperatura.AddString(FormatC("%i", static_cast<int>(t)));
-            }
+            PreencherTemperaturas(m_temperatura, rs);
             int linha = m_temperatura.FindStringExact(-1, FormatC("%li", temperatura));
             if (linha == CB_ERR)
                 linha = m_temperatura.FindStringExact(-1, "30");
@@ -733,25 +624,11 @@ void CCaracteristicas::AplicarNumeroCondutores()
         m_secaoImposta.SetCurSel(0);
 }
 
-void CCaracteristicas::AplicarFatorAgrupamento()
-{
-    if (m_fatorAgrupamento.GetValue() == 0.0f)
-        m_fatorAgrupamento.SetWindowText(kAutom);
-}
-
 void CCaracteristicas::OnKillfocusNumeroCondutores()
 {
     FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     AplicarNumeroCondutores();
-    UpdateData(FALSE);
-}
-
-void CCaracteristicas::OnKillfocusFatorAgrupamento()
-{
-    FocoEmCurso adiar(*this);
-    UpdateData(TRUE);
-    AplicarFatorAgrupamento();
     UpdateData(FALSE);
 }
 
@@ -900,28 +777,17 @@ void CCaracteristicas::Validar()
     RelatarPendentes();
     UpdateData(TRUE);
     const Validade v = Avaliar(*this);
-    const COLORREF invalido = zel::ui::kLvsizeInvalidBackground;
-    auto pintar = [&](CEditColor& e, bool valido) {
-        SetValidityColors(&e, valido, zel::ui::kValidBackground, zel::ui::kValidText, invalido,
-                          zel::ui::kInvalidText);
-    };
-    pintar(m_circuito, v.codigo);
-    pintar(m_comprimento, v.comprimento);
-    pintar(m_tensaoFaseFase, v.faseFase);
-    pintar(m_tensaoFaseNeutro, v.faseNeutro);
-    pintar(m_secaoMinima, v.secaoMinima);
-    pintar(m_fatorDemanda, v.demanda);
-    pintar(m_fatorAgrupamento, v.agrupamento);
-    pintar(m_correnteCurto, v.curto);
-    pintar(m_harmonicas, v.harmonicas);
-    pintar(m_quedaRegime, v.regime);
-    pintar(m_quedaPartida, v.partida);
+    Pintar(m_circuito, v.codigo);
+    Pintar(m_comprimento, v.comprimento);
+    Pintar(m_tensaoFaseFase, v.faseFase);
+    Pintar(m_tensaoFaseNeutro, v.faseNeutro);
+    Pintar(m_secaoMinima, v.secaoMinima);
+    Pintar(m_fatorDemanda, v.demanda);
+    Pintar(m_fatorAgrupamento, v.agrupamento);
+    Pintar(m_correnteCurto, v.curto);
+    Pintar(m_harmonicas, v.harmonicas);
+    Pintar(m_quedaRegime, v.regime);
+    Pintar(m_quedaPartida, v.partida);
     m_ok.EnableWindow(FormularioValido());
     UpdateData(FALSE);
-}
-
-void CCaracteristicas::OnCancel()
-{
-    RelatarPendentes();
-    CDialog::OnCancel();
 }

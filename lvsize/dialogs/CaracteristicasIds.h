@@ -2,28 +2,24 @@
 // Resource ids of the circuit characteristics dialog (148) and the selection-list dialog (142). The
 // labels that the dialog shows and hides with their fields carry ids of their own (1900 and up).
 
+#include "CaracteristicasComum.h"
+#include "SelecaoDadosComum.h"
+
 namespace car {
 
-inline constexpr int IDD_CARACTERISTICAS = 148;
-inline constexpr int IDD_SELECAO_DADOS = 142;
+// The ids both programs' dialogs 148 and 142 have.
+using namespace zeldlg::ids;
 
 // 148 "Dados do circuito"
-inline constexpr int IDC_CIRCUITO = 1007;
-inline constexpr int IDC_MANEIRA_INSTALAR = 1047;
 inline constexpr int IDC_SISTEMA = 1046;
-inline constexpr int IDC_CABO = 1045;
-inline constexpr int IDC_COMPRIMENTO = 1016;
-inline constexpr int IDC_TEMPERATURA = 1094;
 inline constexpr int IDC_TENSAO_FASE_FASE = 1012;
 inline constexpr int IDC_TENSAO_FASE_NEUTRO = 1048;
 inline constexpr int IDC_SECAO_MINIMA = 1044;
 inline constexpr int IDC_SECAO_MINIMA_AJUDA = 1049;
 inline constexpr int IDC_FATOR_DEMANDA = 1036;
-inline constexpr int IDC_FATOR_AGRUPAMENTO = 1009;
 inline constexpr int IDC_CORRENTE_CC = 1162;
 inline constexpr int IDC_POSSUI_HARMONICOS = 1163;
 inline constexpr int IDC_HARMONICAS = 1164;
-inline constexpr int IDC_NUMERO_CONDUTORES = 1056;
 inline constexpr int IDC_SECAO_IMPOSTA = 1173;
 inline constexpr int IDC_RESISTIVIDADE = 1043;
 inline constexpr int IDC_QUEDA_REGIME = 1155;
@@ -45,9 +41,5 @@ inline constexpr int IDC_UNIDADE_HARMONICAS = 1907;
 inline constexpr int IDC_LABEL_RESISTIVIDADE = 1908;
 inline constexpr int IDC_UNIDADE_RESISTIVIDADE = 1909;
 inline constexpr int IDC_GRUPO_QUEDA = 1910;
-
-// 142 "Seleção de dados"
-inline constexpr int IDC_SELECAO_LISTA = 1040;
-inline constexpr int IDC_SELECAO_PERGUNTA = 1138;
 
 }  // namespace car

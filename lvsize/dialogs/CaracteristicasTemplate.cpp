@@ -85,29 +85,10 @@ DialogTemplate MakeCaracteristicas()
     return t;
 }
 
-DialogTemplate MakeSelecaoDados()
-{
-    DialogTemplate t{IDD_SELECAO_DADOS, "Seleção de dados", {}};
-    t.width = 338;
-    t.height = 167;
-    auto& c = t.controls;
-    c.push_back(Label("", 0, 0, IDC_SELECAO_PERGUNTA));
-    c.push_back(ListBox(IDC_SELECAO_LISTA, 1, 0).Width(70).Height(8).Style(tmpl::Expand));
-    c.push_back(OkButton());
-    c.push_back(CancelButton());
-    return t;
-}
-
 }  // namespace
 
 const DialogTemplate& CaracteristicasTemplate()
 {
     static const DialogTemplate t = MakeCaracteristicas();
-    return t;
-}
-
-const DialogTemplate& SelecaoDadosTemplate()
-{
-    static const DialogTemplate t = MakeSelecaoDados();
     return t;
 }

@@ -15,16 +15,6 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-CDaoDatabase* Projeto()
-{
-    CProjectDocument* doc = GetActiveProjectDocument();
-    return doc ? doc->m_pDatabase : nullptr;
-}
-
-}  // namespace
-
 void CCaracteristicas::OnOK()
 {
     RelatarPendentes();

@@ -1,28 +1,16 @@
 #pragma once
-// The selection-list dialog (142 "Seleção de dados"): one question of a catalogue selection table and its
-// choices. The caller sets the question (m_nTabelaSelecaoCodigo) and the line to preselect (1-based, 0 for
-// none) before DoModal; after IDOK m_nLinhaEscolhida holds the chosen line (1-based). IDCANCEL: no answer.
-// OK is enabled only while a line is selected.
+// The selection-list dialog (142) as Lvsize has it: the texts of tabela_selecao_item, the stored answer
+// preselected (none when it is beyond the choices).
 
-#include "Dialog.h"
+#include "SelecaoDadosComum.h"
 
-#include <string>
-
-class CSelecao_dados : public CDialog {
+class CSelecao_dados : public zeldlg::CSelecaoDadosComum {
 public:
-    explicit CSelecao_dados(CWnd* pParent = nullptr);
-
-    short m_nTabelaSelecaoCodigo = 0;
-    BYTE m_nLinhaAtual = 0;
-    BYTE m_nLinhaEscolhida = 0;
-    CListBox m_lista;           // 1040
-    std::string m_strPergunta;  // shown in 1138
+    explicit CSelecao_dados(CWnd* pParent = nullptr) : CSelecaoDadosComum("tabela_selecao_item", pParent) {}
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    int OnInitDialog() override;
-    void OnOK() override;
-    void OnSelchangeLista();
-
-    DECLARE_MESSAGE_MAP()
+    int LinhaInicial() const override
+    {
+        return m_nLinhaAtual > 0 && m_nLinhaAtual <= m_lista.GetCount() ? m_nLinhaAtual - 1 : -1;
+    }
 };

@@ -16,34 +16,9 @@
 #include <cmath>
 
 using namespace mvcar;
+using zeldlg::kAutom;
 
 namespace {
-
-CDaoDatabase* Projeto()
-{
-    CProjectDocument* doc = GetActiveProjectDocument();
-    return doc ? doc->m_pDatabase : nullptr;
-}
-
-CDaoDatabase* Catalogo()
-{
-    return AppContext().m_pReferenceDb;
-}
-
-void SelecionarPorCodigo(CComboBox& lista, int codigo)
-{
-    for (int i = 0; i < lista.GetCount(); ++i)
-        if (static_cast<int>(lista.GetItemData(i)) == codigo) {
-            lista.SetCurSel(i);
-            return;
-        }
-    lista.SetCurSel(lista.GetCount() > 0 ? 0 : -1);
-}
-
-void Mostrar(CWnd& w, bool mostrar)
-{
-    w.ShowWindow(mostrar ? SW_SHOW : SW_HIDE);
-}
 
 int ValorInteiro(const CComboBox& lista)
 {
@@ -51,103 +26,50 @@ int ValorInteiro(const CComboBox& lista)
     return sel == CB_ERR ? 0 : static_cast<int>(zel::ui::ParseLongC(lista.GetLBText(sel)));
 }
 
-const char* const kAutom = "Autom.";
-
 }  // namespace
 
-// Counts the focus handlers (and the start) running: their database failures wait until the next change,
-// OK or Cancel, so that no message box opens from inside a focus change.
-struct CCaracteristicas::EmHandler {
-    explicit EmHandler(CCaracteristicas& d) : dlg(d) { ++dlg.m_nProfundidade; }
-    ~EmHandler() { --dlg.m_nProfundidade; }
-    EmHandler(const EmHandler&) = delete;
-    EmHandler& operator=(const EmHandler&) = delete;
-    CCaracteristicas& dlg;
-};
-
-BEGIN_MESSAGE_MAP(CCaracteristicas, CDialog)
-    ON_CBN_KILLFOCUS(IDC_MANEIRA_INSTALAR, OnKillfocusManeiraInstalar)
+BEGIN_MESSAGE_MAP(CCaracteristicas, CCaracteristicasComum)
     ON_EN_KILLFOCUS(IDC_TENSAO_SERVICO, OnKillfocusTensaoServico)
-    ON_CBN_SETFOCUS(IDC_CABO, OnSetfocusCabo)
-    ON_CBN_KILLFOCUS(IDC_CABO, OnKillfocusCabo)
     ON_CBN_SELCHANGE(IDC_CABO, OnChange)
     ON_EN_CHANGE(IDC_CORRENTE_PROJETO, OnChangeCorrenteProjeto)
     ON_CBN_KILLFOCUS(IDC_CLASSE_TENSAO, OnKillfocusClasseTensao)
     ON_EN_CHANGE(IDC_POTENCIA_APARENTE, OnChangePotenciaAparente)
     ON_EN_CHANGE(IDC_TENSAO_SERVICO, OnChangeTensaoServico)
-    ON_EN_KILLFOCUS(IDC_FATOR_AGRUPAMENTO, OnKillfocusFatorAgrupamento)
-    ON_EN_KILLFOCUS(IDC_NUMERO_CONDUTORES, OnKillfocusNumeroCondutores)
     ON_EN_CHANGE(IDC_NUMERO_CONDUTORES, OnChangeNumeroCondutores)
-    ON_EN_CHANGE(IDC_CIRCUITO, OnChange)
     ON_EN_CHANGE(IDC_CORRENTE_CURTO_CONDUTOR, OnChange)
-    ON_EN_CHANGE(IDC_COMPRIMENTO, OnChange)
     ON_EN_CHANGE(IDC_FATOR_POTENCIA, OnChange)
     ON_EN_CHANGE(IDC_QUEDA_TENSAO_MAXIMA, OnChange)
-    ON_EN_CHANGE(IDC_FATOR_AGRUPAMENTO, OnChange)
     ON_EN_CHANGE(IDC_TEMPO_CURTO_BLINDAGEM, OnChange)
     ON_EN_CHANGE(IDC_TEMPO_CURTO_CONDUTOR, OnChange)
     ON_CBN_SELCHANGE(IDC_MANEIRA_INSTALAR, OnChange)
-    ON_CBN_SELCHANGE(IDC_TEMPERATURA, OnChange)
     ON_CBN_SELCHANGE(IDC_CONEXAO_TIPO, OnChange)
     ON_CBN_KILLFOCUS(IDC_SECAO_CONDUTOR, OnKillfocusSecaoCondutor)
 END_MESSAGE_MAP()
 
-CCaracteristicas::CCaracteristicas(CWnd* pParent) : CDialog(MvCaracteristicasTemplate(), pParent) {}
-
-CCaracteristicas::~CCaracteristicas() = default;
-
 void CCaracteristicas::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CCaracteristicasComum::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SECAO_CONDUTOR, m_secaoCondutor);
     DDX_Control(pDX, IDC_POTENCIA_APARENTE, m_potenciaAparente);
     DDX_Control(pDX, IDC_CLASSE_TENSAO, m_classeTensao);
-    DDX_Control(pDX, IDC_CIRCUITO, m_circuito);
     DDX_Control(pDX, IDC_CONEXAO_TIPO, m_conexaoTipo);
     DDX_Control(pDX, IDC_TEMPO_CURTO_CONDUTOR, m_tempoCurtoCondutor);
     DDX_Control(pDX, IDC_TEMPO_CURTO_BLINDAGEM, m_tempoCurtoBlindagem);
     DDX_Control(pDX, IDC_LABEL_FATOR_POTENCIA, m_labelFatorPotencia);
-    DDX_Control(pDX, IDC_FATOR_AGRUPAMENTO, m_fatorAgrupamento);
-    DDX_Control(pDX, IDOK, m_ok);
     DDX_Control(pDX, IDC_TENSAO_SERVICO, m_tensaoServico);
-    DDX_Control(pDX, IDC_TEMPERATURA, m_temperatura);
     DDX_Control(pDX, IDC_QUEDA_TENSAO_MAXIMA, m_quedaTensaoMaxima);
-    DDX_Control(pDX, IDC_NUMERO_CONDUTORES, m_numeroCondutores);
-    DDX_Control(pDX, IDC_CABO, m_cabo);
-    DDX_Control(pDX, IDC_MANEIRA_INSTALAR, m_maneiraInstalar);
     DDX_Control(pDX, IDC_FATOR_POTENCIA, m_fatorPotencia);
     DDX_Control(pDX, IDC_CORRENTE_PROJETO, m_correnteProjeto);
     DDX_Control(pDX, IDC_CORRENTE_CURTO_CONDUTOR, m_correnteCurtoCondutor);
-    DDX_Control(pDX, IDC_COMPRIMENTO, m_comprimento);
-    DDX_Text(pDX, IDC_CIRCUITO, m_strCircuitoCodigo);
-    DDV_MaxChars(pDX, m_strCircuitoCodigo, 20);
     DDX_Control(pDX, IDC_RESISTIVIDADE, m_resistividade);
     DDX_Control(pDX, IDC_LABEL_RESISTIVIDADE, m_labelResistividade);
     DDX_Control(pDX, IDC_UNIDADE_RESISTIVIDADE, m_unidadeResistividade);
     DDX_Control(pDX, IDC_LABEL_NUMERO_CONDUTORES, m_labelNumeroCondutores);
 }
 
-// --- failures ---------------------------------------------------------------------------------------------
-
-void CCaracteristicas::Relatar(const char* local, const CDaoException& e)
+CCaracteristicas::CCaracteristicas(CWnd* pParent)
+    : CCaracteristicasComum(MvCaracteristicasTemplate(), zel::ui::kMvsizeInvalidBackground, pParent)
 {
-    if (m_nProfundidade > 0) {
-        m_pendentes.emplace_back(local, e);
-        return;
-    }
-    ReportError(local, &e);
-}
-
-void CCaracteristicas::RelatarPendentes()
-{
-    if (m_nProfundidade > 0 || m_pendentes.empty())
-        return;
-    auto pendentes = std::move(m_pendentes);
-    m_pendentes.clear();
-    // One failing database makes every step of a cascade fail: one message, every step in the log.
-    for (std::size_t i = 1; i < pendentes.size(); ++i)
-        AppendLogLine("ZEL.LOG", ZelLogLine(pendentes[i].first, &pendentes[i].second, ""));
-    ReportError(pendentes.front().first.c_str(), &pendentes.front().second);
 }
 
 // --- start ------------------------------------------------------------------------------------------------
@@ -157,7 +79,7 @@ int CCaracteristicas::OnInitDialog()
     m_bIniciando = true;
     CDialog::OnInitDialog();
     {
-        EmHandler adiar(*this);
+        FocoEmCurso adiar(*this);
         UpdateData(TRUE);
         m_circuito.SetMask("");
         m_tensaoServico.SetMask("##.#");
@@ -251,12 +173,7 @@ void CCaracteristicas::CarregarInclusao(CDaoDatabase* db)
 void CCaracteristicas::CarregarEdicao(CDaoDatabase* db)
 {
     try {
-        CDaoRecordsetManual rs(db, dbOpenSnapshot,
-                               FormatC("SELECT *,(SELECT COUNT(*) FROM circuito WHERE "
-                                       "circuito_sequencial_pai=a.circuito_sequencial) AS total_filhos FROM circuito a "
-                                       "WHERE circuito_sequencial=%i",
-                                       static_cast<int>(m_nCircuitoSequencial))
-                                   .c_str());
+        CDaoRecordsetManual rs(db, dbOpenSnapshot, SqlEdicao().c_str());
         float f = 0;
         short s = 0;
         BYTE b = 0;
@@ -312,14 +229,8 @@ void CCaracteristicas::PreencherListas()
                 : std::string("SELECT * FROM maneira_instalar");
         CDaoRecordsetManual rs(Catalogo(), dbOpenSnapshot, sql.c_str());
         m_maneiraInstalar.ResetContent();
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::string descricao;
-            BYTE codigo = 0;
-            rs.GetFieldString("maneira_instalar_descricao", descricao);
-            rs.GetFieldByte("maneira_instalar_codigo", codigo);
-            m_maneiraInstalar.SetItemData(m_maneiraInstalar.AddString(descricao), codigo);
-        }
-        SelecionarPorCodigo(m_maneiraInstalar, m_nManeiraInstalarCodigo);
+        PreencherPorCodigo(m_maneiraInstalar, rs, "maneira_instalar_descricao", "maneira_instalar_codigo");
+        SelecionarPorCodigo(m_maneiraInstalar, m_nManeiraInstalarCodigo, true);
 
         CDaoRecordsetManual resist(Catalogo(), dbOpenSnapshot,
                                    "SELECT DISTINCT resistividade_termica_solo from resistividade_termica_solo");
@@ -342,14 +253,8 @@ void CCaracteristicas::PreencherListas()
 
         CDaoRecordsetManual conexoes(Catalogo(), dbOpenSnapshot, "SELECT * FROM conexao_tipo");
         m_conexaoTipo.ResetContent();
-        for (; !conexoes.IsEOF(); conexoes.MoveNext()) {
-            std::string descricao;
-            BYTE codigo = 0;
-            conexoes.GetFieldString("conexao_tipo_descricao", descricao);
-            conexoes.GetFieldByte("conexao_tipo_codigo", codigo);
-            m_conexaoTipo.SetItemData(m_conexaoTipo.AddString(descricao), codigo);
-        }
-        SelecionarPorCodigo(m_conexaoTipo, m_nConexaoTipoCodigo);
+        PreencherPorCodigo(m_conexaoTipo, conexoes, "conexao_tipo_descricao", "conexao_tipo_codigo");
+        SelecionarPorCodigo(m_conexaoTipo, m_nConexaoTipoCodigo, true);
     } catch (CDaoException& e) {
         Relatar("CCaracteristicas::OnInitDialog", e);
     }
@@ -381,7 +286,7 @@ float CCaracteristicas::MaximaClasseTensao()
 
 void CCaracteristicas::OnKillfocusTensaoServico()
 {
-    EmHandler adiar(*this);
+    FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     m_classeTensao.ResetContent();
     const float u = m_tensaoServico.GetValue();
@@ -425,7 +330,7 @@ void CCaracteristicas::OnKillfocusTensaoServico()
 
 void CCaracteristicas::OnKillfocusClasseTensao()
 {
-    EmHandler adiar(*this);
+    FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     const int sel = m_classeTensao.GetCurSel();
     if (sel != CB_ERR && m_classeTensao.GetLBText(sel) != " ") {
@@ -445,7 +350,7 @@ void CCaracteristicas::OnKillfocusClasseTensao()
 
 void CCaracteristicas::OnKillfocusManeiraInstalar()
 {
-    EmHandler adiar(*this);
+    FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     BYTE tipo = 0;
     const int sel = m_maneiraInstalar.GetCurSel();
@@ -502,7 +407,7 @@ void CCaracteristicas::OnKillfocusManeiraInstalar()
 
 void CCaracteristicas::OnSetfocusCabo()
 {
-    EmHandler adiar(*this);
+    FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     m_cabo.ResetContent();
     try {
@@ -514,24 +419,18 @@ void CCaracteristicas::OnSetfocusCabo()
                                        static_cast<int>(m_nManeiraInstalarCodigo),
                                        static_cast<int>(m_nClasseTensaoCodigo))
                                    .c_str());
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::string descricao;
-            BYTE codigo = 0;
-            rs.GetFieldString("cabo_descricao", descricao);
-            rs.GetFieldByte("cabo_codigo", codigo);
-            m_cabo.SetItemData(m_cabo.AddString(descricao), codigo);
-        }
+        PreencherPorCodigo(m_cabo, rs, "cabo_descricao", "cabo_codigo");
     } catch (CDaoException& e) {
         Relatar("CCaracteristicas::OnSetfocusCabo", e);
     }
-    SelecionarPorCodigo(m_cabo, m_nCaboCodigo);
+    SelecionarPorCodigo(m_cabo, m_nCaboCodigo, true);
     UpdateData(FALSE);
     m_fMaximaClasseTensao = MaximaClasseTensao();
 }
 
 void CCaracteristicas::OnKillfocusCabo()
 {
-    EmHandler adiar(*this);
+    FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     const int sel = m_cabo.GetCurSel();
     if (sel != CB_ERR) {
@@ -554,11 +453,7 @@ void CCaracteristicas::OnKillfocusCabo()
                             static_cast<int>(m_nManeiraInstalarCodigo), static_cast<int>(m_nCaboCodigo))
                         .c_str());
                 m_temperatura.ResetContent();
-                for (; !rs.IsEOF(); rs.MoveNext()) {
-                    BYTE t = 0;
-                    rs.GetFieldByte("temperatura_ambiente", t);
-                    m_temperatura.AddString(FormatC("%i", static_cast<int>(t)));
-                }
+                PreencherTemperaturas(m_temperatura, rs);
                 int linha = m_temperatura.FindStringExact(-1, FormatC("%i", anterior == 0 ? 30 : anterior));
                 if (linha == CB_ERR && m_temperatura.GetCount() > 0)
                     linha = 0;
@@ -643,7 +538,7 @@ void CCaracteristicas::OnChangeNumeroCondutores()
 
 void CCaracteristicas::OnKillfocusNumeroCondutores()
 {
-    EmHandler adiar(*this);
+    FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     if (m_numeroCondutores.GetValue() > 0) {
         m_secaoCondutor.SetCurSel(0);
@@ -656,19 +551,10 @@ void CCaracteristicas::OnKillfocusNumeroCondutores()
 
 void CCaracteristicas::OnKillfocusSecaoCondutor()
 {
-    EmHandler adiar(*this);
+    FocoEmCurso adiar(*this);
     UpdateData(TRUE);
     if (m_secaoCondutor.GetCurSel() > 0)
         m_numeroCondutores.SetWindowText(kAutom);
-    UpdateData(FALSE);
-}
-
-void CCaracteristicas::OnKillfocusFatorAgrupamento()
-{
-    EmHandler adiar(*this);
-    UpdateData(TRUE);
-    if (m_fatorAgrupamento.GetValue() == 0.0f)
-        m_fatorAgrupamento.SetWindowText(kAutom);
     UpdateData(FALSE);
 }
 
@@ -721,23 +607,19 @@ void CCaracteristicas::OnChange()
     RelatarPendentes();
     UpdateData(TRUE);
     const Validade v = Avaliar(*this);
-    auto pintar = [](CEditColor& e, bool valido) {
-        SetValidityColors(&e, valido, zel::ui::kValidBackground, zel::ui::kValidText,
-                          zel::ui::kMvsizeInvalidBackground, zel::ui::kInvalidText);
-    };
-    pintar(m_tensaoServico, v.tensao);
-    pintar(m_circuito, v.codigo);
-    pintar(m_quedaTensaoMaxima, v.queda);
-    pintar(m_comprimento, v.comprimento);
-    pintar(m_tempoCurtoCondutor, v.tempoCondutor);
-    pintar(m_tempoCurtoBlindagem, v.tempoBlindagem);
-    pintar(m_correnteCurtoCondutor, v.curto);
-    pintar(m_numeroCondutores, v.condutores);
-    pintar(m_fatorAgrupamento, v.agrupamento);
+    Pintar(m_tensaoServico, v.tensao);
+    Pintar(m_circuito, v.codigo);
+    Pintar(m_quedaTensaoMaxima, v.queda);
+    Pintar(m_comprimento, v.comprimento);
+    Pintar(m_tempoCurtoCondutor, v.tempoCondutor);
+    Pintar(m_tempoCurtoBlindagem, v.tempoBlindagem);
+    Pintar(m_correnteCurtoCondutor, v.curto);
+    Pintar(m_numeroCondutores, v.condutores);
+    Pintar(m_fatorAgrupamento, v.agrupamento);
     if (m_correnteProjeto.GetValue() > 0)
-        pintar(m_fatorPotencia, v.potencia);
+        Pintar(m_fatorPotencia, v.potencia);
     else
-        pintar(m_correnteProjeto, v.corrente);
+        Pintar(m_correnteProjeto, v.corrente);
 
     const bool maneira = m_maneiraInstalar.GetCurSel() != CB_ERR;
     m_classeTensao.EnableWindow(maneira && v.tensaoOk);
@@ -747,10 +629,4 @@ void CCaracteristicas::OnChange()
     m_tensaoServico.EnableWindow(m_nCircuitoSequencialPai <= 0 && !m_bTemFilhos);
     m_ok.EnableWindow(FormularioValido());
     UpdateData(FALSE);
-}
-
-void CCaracteristicas::OnCancel()
-{
-    RelatarPendentes();
-    CDialog::OnCancel();
 }

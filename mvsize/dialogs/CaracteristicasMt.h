@@ -17,15 +17,13 @@
 // The catalogue is read on AppContext().m_pReferenceDb, the project on the active document's m_pDatabase.
 // Not to be linked with Lvsize's dialog of the same name.
 
-#include "Dialog.h"
+#include "CaracteristicasComum.h"
 
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 class CDaoDatabase;
-class CDaoException;
 
 namespace mvcar {
 
@@ -48,49 +46,31 @@ inline constexpr BYTE kNaoRespondido = 255;
 
 }  // namespace mvcar
 
-class CCaracteristicas : public CDialog {
+class CCaracteristicas : public zeldlg::CCaracteristicasComum {
 public:
     explicit CCaracteristicas(CWnd* pParent = nullptr);
-    ~CCaracteristicas() override;
 
-    // Set by the caller.
-    short m_nCircuitoSequencial = 0;     // edit: the circuit; include: 0, then the new key after IDOK
-    short m_nCircuitoSequencialPai = 0;  // include: the parent (0 = top level); edit: read from the row
-    BOOL m_bInclusao = FALSE;
-
-    BYTE m_nManeiraInstalarCodigo = 0;
     BYTE m_nClasseTensaoCodigo = 0;
-    BYTE m_nCaboCodigo = 0;
     std::vector<mvcar::CTabela_selecao> m_respostas;
-    BOOL m_bTemFilhos = FALSE;
     float m_fMaximaClasseTensao = 0;
     BYTE m_nConexaoTipoCodigo = 0;
     BOOL m_bConvertendo = FALSE;
     std::array<BYTE, 6> m_disposicao{255, 255, 255, 255, 255, 255};
     BOOL m_bCondutoresDigitados = FALSE;
 
-    // Controls.
+    // Controls besides those both programs' dialogs have.
     CComboBox m_secaoCondutor;         // 1180
     CEditColor m_potenciaAparente;     // 1178
     CComboBox m_classeTensao;          // 1177
-    CEditColor m_circuito;             // 1007
     CComboBox m_conexaoTipo;           // 1176
     CEditColor m_tempoCurtoCondutor;   // 1165
     CEditColor m_tempoCurtoBlindagem;  // 1174
     CStatic m_labelFatorPotencia;      // 1172
-    CEditColor m_fatorAgrupamento;     // 1009
-    CButton m_ok;
     CEditColor m_tensaoServico;        // 1161
-    CComboBox m_temperatura;           // 1094
     CEditColor m_quedaTensaoMaxima;    // 1014
-    CEditColor m_numeroCondutores;     // 1056
-    CComboBox m_cabo;                  // 1045
-    CComboBox m_maneiraInstalar;       // 1047
     CEditColor m_fatorPotencia;        // 1015
     CEditColor m_correnteProjeto;      // 1163
     CEditColor m_correnteCurtoCondutor;  // 1164
-    CEditColor m_comprimento;          // 1016
-    std::string m_strCircuitoCodigo;
     CComboBox m_resistividade;         // 1181
     CStatic m_labelResistividade;      // 1182
     CStatic m_unidadeResistividade;    // 1183
@@ -112,21 +92,19 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     int OnInitDialog() override;
     void OnOK() override;
-    void OnCancel() override;
 
-    void OnKillfocusManeiraInstalar();
+    void OnKillfocusManeiraInstalar() override;
     void OnKillfocusTensaoServico();
-    void OnSetfocusCabo();
-    void OnKillfocusCabo();
+    void OnSetfocusCabo() override;
+    void OnKillfocusCabo() override;
     void OnChangeCorrenteProjeto();
     void OnKillfocusClasseTensao();
     void OnChangePotenciaAparente();
     void OnChangeTensaoServico();
-    void OnKillfocusFatorAgrupamento();
-    void OnKillfocusNumeroCondutores();
+    void OnKillfocusNumeroCondutores() override;
     void OnChangeNumeroCondutores();
     void OnKillfocusSecaoCondutor();
-    void OnChange();
+    void OnChange() override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -140,15 +118,6 @@ private:
     BYTE Perguntar(BYTE tabela);
     void DefinirCondutores(int n);
 
-    // Database failures inside focus handlers and the start are reported at the next change, OK or Cancel
-    // (no message box from a focus handler, one box for a failing cascade); elsewhere at once.
-    void Relatar(const char* local, const CDaoException& e);
-    void RelatarPendentes();
-    struct EmHandler;
-    int m_nProfundidade = 0;
-    std::vector<std::pair<std::string, CDaoException>> m_pendentes;
-
-    bool m_bIniciando = false;
     int m_nTemperaturaInicial = 0;
     float m_fResistividadeInicial = 0;
     int m_nSecaoInicial = 0;

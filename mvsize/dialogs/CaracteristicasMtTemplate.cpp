@@ -6,6 +6,10 @@ using namespace mvcar;
 
 namespace {
 
+// The shield time's label and unit, always hidden.
+constexpr int IDC_LABEL_TEMPO_BLINDAGEM = 1921;
+constexpr int IDC_UNIDADE_TEMPO_BLINDAGEM = 1922;
+
 void Campo(std::vector<ControlTemplate>& c, int row, const std::string& label, ControlTemplate box,
            const std::string& unit = "", int labelId = IDC_STATIC, int unitId = IDC_STATIC)
 {

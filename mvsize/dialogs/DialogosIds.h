@@ -4,18 +4,15 @@
 
 #include "DialogosComunsIds.h"
 #include "DimensionamentoEconomicoComum.h"
+#include "SelecaoDadosComum.h"
 
 namespace mvdlg {
 
-// Economic sizing (131), project data (143) and print options (146): the same in both programs.
+// Economic sizing (131), selection list (142), project data (143) and print options (146): the same in
+// both programs.
 using namespace zeldlg::ids;
 
-inline constexpr int IDD_SELECAO_DADOS = 142;
 inline constexpr int IDD_EMPRESA = 160;
-
-// Selection list (142).
-inline constexpr int IDC_SELECAO_LISTA = 1040;
-inline constexpr int IDC_SELECAO_PERGUNTA = 1138;
 
 // Company (160).
 inline constexpr int IDC_NOME_EMPRESA = 1173;

@@ -20,12 +20,6 @@ using namespace mvcar;
 
 namespace {
 
-CDaoDatabase* Projeto()
-{
-    CProjectDocument* doc = GetActiveProjectDocument();
-    return doc ? doc->m_pDatabase : nullptr;
-}
-
 double ValorSelecionado(const CComboBox& lista)
 {
     const int sel = lista.GetCurSel();

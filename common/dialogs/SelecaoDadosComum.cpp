@@ -1,14 +1,14 @@
-#include "SelecaoDados.h"
-
-#include "DialogosComuns.h"
-#include "DialogosIds.h"
+#include "SelecaoDadosComum.h"
 
 #include "DaoException.h"
 #include "DaoRecordsetManual.h"
+#include "DialogosBase.h"
 #include "ErrorReporter.h"
 #include "SqlValue.h"
 
-using namespace mvdlg;
+namespace zeldlg {
+
+using namespace ids;
 
 namespace {
 
@@ -33,55 +33,58 @@ const DialogTemplate& SelecaoDadosTemplate()
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CSelecao_dados, CDialog)
+BEGIN_MESSAGE_MAP(CSelecaoDadosComum, CDialog)
     ON_LBN_SELCHANGE(IDC_SELECAO_LISTA, OnSelchangeLista)
 END_MESSAGE_MAP()
 
-CSelecao_dados::CSelecao_dados(CWnd* pParent) : CDialog(SelecaoDadosTemplate(), pParent) {}
+CSelecaoDadosComum::CSelecaoDadosComum(const char* coluna, CWnd* pParent)
+    : CDialog(SelecaoDadosTemplate(), pParent), m_coluna(coluna)
+{
+}
 
-void CSelecao_dados::DoDataExchange(CDataExchange* pDX)
+void CSelecaoDadosComum::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SELECAO_LISTA, m_lista);
     DDX_Text(pDX, IDC_SELECAO_PERGUNTA, m_strPergunta);
 }
 
-int CSelecao_dados::OnInitDialog()
+int CSelecaoDadosComum::OnInitDialog()
 {
     CDialog::OnInitDialog();
     UpdateData(TRUE);
     try {
         CDaoRecordsetManual rs(&Referencia(), dbOpenSnapshot,
-                               FormatC("SELECT tabela_selecao_descricao FROM tabela_selecao WHERE "
-                                       "tabela_selecao_codigo=%i ORDER BY tabela_selecao_sequencial",
-                                       static_cast<int>(m_nTabelaSelecaoCodigo))
+                               FormatC("SELECT %s FROM tabela_selecao WHERE tabela_selecao_codigo=%i ORDER BY "
+                                       "tabela_selecao_sequencial",
+                                       m_coluna, static_cast<int>(m_nTabelaSelecaoCodigo))
                                    .c_str());
         bool primeira = true;
         for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::string descricao;
-            rs.GetFieldString("tabela_selecao_descricao", descricao);
+            std::string texto;
+            rs.GetFieldString(m_coluna, texto);
             if (primeira)
-                m_strPergunta = descricao;
+                m_strPergunta = texto;
             else
-                m_lista.AddString(descricao);
+                m_lista.AddString(texto);
             primeira = false;
         }
     } catch (CDaoException& e) {
         ReportError("CSelecao_dados::OnInitDialog", &e);
     }
-    m_lista.SetCurSel(m_lista.GetCount() > 0 ? 0 : -1);
+    m_lista.SetCurSel(LinhaInicial());
     UpdateData(FALSE);
     OnSelchangeLista();
     return TRUE;
 }
 
-void CSelecao_dados::OnSelchangeLista()
+void CSelecaoDadosComum::OnSelchangeLista()
 {
     if (CWnd* ok = GetDlgItem(IDOK))
         ok->EnableWindow(m_lista.GetCurSel() != LB_ERR);
 }
 
-void CSelecao_dados::OnOK()
+void CSelecaoDadosComum::OnOK()
 {
     UpdateData(TRUE);
     const int sel = m_lista.GetCurSel();
@@ -90,3 +93,5 @@ void CSelecao_dados::OnOK()
     m_nLinhaEscolhida = static_cast<BYTE>(sel + 1);
     EndDialog(IDOK);
 }
+
+}  // namespace zeldlg
