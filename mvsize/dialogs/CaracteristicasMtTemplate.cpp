@@ -58,6 +58,9 @@ DialogTemplate Make()
           IDC_LABEL_NUMERO_CONDUTORES);
     Campo(c, r++, "Seção nominal do condutor :", DropList(IDC_SECAO_CONDUTOR, 0, 0).Width(10), "mm²");
     Campo(c, r++, "Fator de a&grupamento:", Numero(IDC_FATOR_AGRUPAMENTO, "#.##"));
+    // In the tab order OK and Cancel come before the soil resistivity, which the template adds last.
+    c.push_back(OkButton());
+    c.push_back(CancelButton());
     Campo(c, r++, "Resistividade térmica do solo:", DropList(IDC_RESISTIVIDADE, 0, 0).Width(8), "K. m/W",
           IDC_LABEL_RESISTIVIDADE, IDC_UNIDADE_RESISTIVIDADE);
     // The shield time is never shown; the resistivity only for buried methods.
@@ -66,9 +69,6 @@ DialogTemplate Make()
             control.id == IDC_LABEL_RESISTIVIDADE || control.id == IDC_RESISTIVIDADE ||
             control.id == IDC_UNIDADE_RESISTIVIDADE)
             control.HiddenAtStart();
-
-    c.push_back(OkButton());
-    c.push_back(CancelButton());
     return t;
 }
 

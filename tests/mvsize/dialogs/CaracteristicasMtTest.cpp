@@ -315,4 +315,39 @@ TEST(MvCaracteristicas, ACatalogueFailureInTheCascadeIsReportedOnceAndTheDialogS
     p.host.Close(dlg);
 }
 
+// The tab key goes through the fields as the template orders them: the soil resistivity, shown only for
+// buried methods, comes after OK and Cancel.
+TEST(MvCaracteristicas, TabGoesThroughTheFieldsInTheTemplatesOrder)
+{
+    const std::vector<int> ordem{IDC_CIRCUITO, IDC_MANEIRA_INSTALAR, IDC_TENSAO_SERVICO, IDC_CLASSE_TENSAO, IDC_CABO,
+                                 IDC_COMPRIMENTO, IDC_TEMPERATURA, IDC_QUEDA_TENSAO_MAXIMA, IDC_CORRENTE_PROJETO,
+                                 IDC_FATOR_POTENCIA, IDC_POTENCIA_APARENTE, IDC_CORRENTE_CURTO_CONDUTOR,
+                                 IDC_CONEXAO_TIPO, IDC_TEMPO_CURTO_CONDUTOR, IDC_TEMPO_CURTO_BLINDAGEM,
+                                 IDC_NUMERO_CONDUTORES, IDC_SECAO_CONDUTOR, IDC_FATOR_AGRUPAMENTO, IDOK, IDCANCEL,
+                                 IDC_RESISTIVIDADE};
+    for (const char* maneira : {kCanaleta, kEnterrados}) {
+        Projeto p;
+        CCaracteristicas dlg;
+        dlg.m_bInclusao = TRUE;
+        DialogDriver d = p.host.Open(dlg);
+        Cascata(d, maneira, "13.8", kCaboEpr);
+        Preencher(d, "C1");
+        // The fields a user can reach now, in the template's order.
+        std::vector<int> esperado;
+        for (int id : ordem)
+            if (d.Visible(id) && d.Enabled(id))
+                esperado.push_back(id);
+        ASSERT_TRUE(d.Enabled(IDOK)) << maneira;
+        std::vector<int> visitados{IDC_CIRCUITO};
+        for (std::size_t i = 1; i < esperado.size(); ++i) {
+            dlg.NextDlgCtrl();
+            visitados.push_back(dlg.GetFocus() ? dlg.GetFocus()->GetDlgCtrlID() : 0);
+        }
+        EXPECT_EQ(visitados, esperado) << maneira;
+        dlg.NextDlgCtrl();
+        EXPECT_EQ(dlg.GetFocus() ? dlg.GetFocus()->GetDlgCtrlID() : 0, IDC_CIRCUITO) << "back to the first field";
+        p.host.Close(dlg);
+    }
+}
+
 }  // namespace
