@@ -28,8 +28,11 @@ void CMvsizeApp::RegistrarRecursos()
         {MenuItem("&Características ...", ID_CIRCUITO_CARACTERISTICAS),
          MenuItem("Dimensionamento &Econômico ...", ID_CIRCUITO_DIMENSIONAMENTO_ECONOMICO)},
         {},
-        {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_CIRCUITO_INCLUIR, ID_CIRCUITO_EXCLUIR, ID_CIRCUITO_COPIAR,
-         ID_CIRCUITO_COLAR, 0, ID_CIRCUITO_CALCULAR, ID_CIRCUITO_IMPRIMIR},
+        // The file commands, then the view's in the order Mvsize lists them: the circuit's, its sizing, the
+        // project's.
+        {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_CIRCUITO_INCLUIR, ID_CIRCUITO_CARACTERISTICAS,
+         ID_CIRCUITO_DIMENSIONAMENTO_ECONOMICO, ID_CIRCUITO_EXCLUIR, ID_CIRCUITO_COPIAR, ID_CIRCUITO_COLAR, 0,
+         ID_CIRCUITO_CALCULAR, ID_CIRCUITO_IMPRIMIR, 0, ID_PROJETO_DADOS, ID_PROJETO_CALCULAR, ID_PROJETO_IMPRIMIR},
         {}});
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Mvsize's own pictures: the three tree images.
+// Mvsize's own pictures: the three tree images and the tool-bar buttons Lvsize has not.
 
 namespace zel::wx {
 class WxHost;

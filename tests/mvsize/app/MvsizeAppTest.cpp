@@ -183,3 +183,41 @@ TEST(MvsizeApp, ClosingAndExitLeaveNoTemporaryCopy)
         EXPECT_EQ(s.TempCopies(), 0);
     }
 }
+
+// The tool bar holds Mvsize's commands in the order its view lists them: the circuit's, its sizing, then
+// the project's; each button has its tool tip and reaches its command.
+TEST(MvsizeApp, TheToolBarFollowsTheOrderOfMvsizesCommands)
+{
+    Shell s;
+    ASSERT_TRUE(s.Start({s.Exemplo()}));
+    const std::vector<int> esperado{ID_FILE_NEW,
+                                    ID_FILE_OPEN,
+                                    ID_FILE_SAVE,
+                                    0,
+                                    ID_CIRCUITO_INCLUIR,
+                                    ID_CIRCUITO_CARACTERISTICAS,
+                                    ID_CIRCUITO_DIMENSIONAMENTO_ECONOMICO,
+                                    ID_CIRCUITO_EXCLUIR,
+                                    ID_CIRCUITO_COPIAR,
+                                    ID_CIRCUITO_COLAR,
+                                    0,
+                                    ID_CIRCUITO_CALCULAR,
+                                    ID_CIRCUITO_IMPRIMIR,
+                                    0,
+                                    ID_PROJETO_DADOS,
+                                    ID_PROJETO_CALCULAR,
+                                    ID_PROJETO_IMPRIMIR};
+    ASSERT_NE(s.Frame().GetToolBar(), nullptr);
+    std::vector<int> botoes;
+    for (const auto& b : s.Frame().GetToolBar()->Buttons())
+        botoes.push_back(b.id);
+    EXPECT_EQ(botoes, esperado);
+
+    s.Select("AL-PRINCIPAL");
+    for (int id : esperado) {
+        if (id == 0 || id == ID_CIRCUITO_COLAR)
+            continue;  // pasting waits for a copied circuit and the root
+        EXPECT_FALSE(CommandTooltip(id).empty()) << id;
+        EXPECT_TRUE(s.Enabled(id)) << id;
+    }
+}
