@@ -102,6 +102,8 @@ protected:
     // The program's dialogs chained after a circuit's characteristics were included (its item selected);
     // the economic-sizing dialog follows them.
     virtual void DepoisDeIncluir(const CaracteristicasResposta& resposta) = 0;
+    // After an edit of the selected circuit's characteristics was confirmed (its item renamed).
+    virtual void DepoisDeEditar() {}
 
     void OnUpdateProjeto(CCmdUI* pCmdUI);
     void OnUpdateCircuito(CCmdUI* pCmdUI);

@@ -72,6 +72,7 @@ void CCircuitTreeView::OnCircuitoCaracteristicas()
         return;
     tree.SetItemText(item, resposta.codigo);
     MarcarModificado();
+    DepoisDeEditar();
 }
 
 void CCircuitTreeView::OnCircuitoDimensionamentoEconomico()

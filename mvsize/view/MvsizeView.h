@@ -31,4 +31,6 @@ protected:
     CalculoCircuito DimensionarCircuito(short sequencial) override;
     CircuitDialogEntries& Dialogos() const override { return MvsizeDialogs(); }
     void DepoisDeIncluir(const CaracteristicasResposta& resposta) override;
+    // The design current may have changed: the item's image follows it.
+    void DepoisDeEditar() override { Atualiza_icone(); }
 };

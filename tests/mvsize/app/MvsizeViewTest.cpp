@@ -72,6 +72,31 @@ TEST(MvsizeView, ImagesFollowTheDesignCurrent)
     EXPECT_EQ(sel, 2);
 }
 
+// An edit that changes the design current changes the item's image with it; a cancelled edit leaves it.
+TEST(MvsizeView, EditRefreshesTheItemsImage)
+{
+    Shell s;
+    ASSERT_TRUE(s.Start({s.Exemplo()}));
+    int resultado = IDCANCEL;
+    const char* corrente = "0";
+    MvsizeDialogs().caracteristicas = [&](const CaracteristicasPedido& p, CaracteristicasResposta& r) {
+        s.Doc().m_pDatabase->Execute(FormatC("UPDATE circuito SET circuito_corrente_projeto=%s WHERE "
+                                             "circuito_sequencial=%i",
+                                             corrente, p.sequencial));
+        r.codigo = "BOMBAS";
+        return resultado;
+    };
+    s.Select("BOMBAS");
+    s.Command(ID_CIRCUITO_CARACTERISTICAS);
+    EXPECT_EQ(s.Arvore(true), "Origem:0(AL-PRINCIPAL:2(SE-01:1,SE-02:1),BOMBAS:1)") << "cancelled: not re-read";
+    resultado = IDOK;
+    s.Command(ID_CIRCUITO_CARACTERISTICAS);
+    EXPECT_EQ(s.Arvore(true), "Origem:0(AL-PRINCIPAL:2(SE-01:1,SE-02:1),BOMBAS:2)");
+    corrente = "40";
+    s.Command(ID_CIRCUITO_CARACTERISTICAS);
+    EXPECT_EQ(s.Arvore(true), "Origem:0(AL-PRINCIPAL:2(SE-01:1,SE-02:1),BOMBAS:1)");
+}
+
 TEST(MvsizeView, IncludeChainsOnlyTheEconomicDialog)
 {
     Shell s;
