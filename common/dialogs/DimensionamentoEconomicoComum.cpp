@@ -30,6 +30,11 @@ const DialogTemplate kDimensionamentoEconomico = {IDD_DIMENSIONAMENTO_ECONOMICO,
 
 }  // namespace
 
+CDimensionamentoEconomicoComum::CDimensionamentoEconomicoComum(COLORREF fundoInvalido, CWnd* pParent)
+    : CDialog(kDimensionamentoEconomico, pParent), m_fundoInvalido(fundoInvalido)
+{
+}
+
 BEGIN_MESSAGE_MAP(CDimensionamentoEconomicoComum, CDialog)
     ON_EN_CHANGE(IDC_CUSTO_INSTALACAO, Validar)
     ON_EN_CHANGE(IDC_HORAS_ANO, Validar)
@@ -38,11 +43,6 @@ BEGIN_MESSAGE_MAP(CDimensionamentoEconomicoComum, CDialog)
     ON_BN_CLICKED(IDC_ECONOMICO_OK, OnOk)
     ON_BN_CLICKED(IDC_DISPENSAR, OnNaoCalcular)
 END_MESSAGE_MAP()
-
-CDimensionamentoEconomicoComum::CDimensionamentoEconomicoComum(COLORREF fundoInvalido, CWnd* pParent)
-    : CDialog(kDimensionamentoEconomico, pParent), m_fundoInvalido(fundoInvalido)
-{
-}
 
 void CDimensionamentoEconomicoComum::DoDataExchange(CDataExchange* pDX)
 {

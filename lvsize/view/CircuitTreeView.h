@@ -121,6 +121,8 @@ protected:
     std::string Local(const char* metodo) const;
 
 private:
+    // The characteristics dialog on an item (include: under it; edit: of it); IDOK with the answer.
+    int AbrirCaracteristicas(int modo, HTREEITEM item, CaracteristicasResposta& resposta);
     void CarregarFilhos(short pai, HTREEITEM hParent, std::set<short>& visitados, bool& cicloRelatado);
     // Marks every ancestor of a circuit not calculated (through the circuit dialogs' own when wired).
     void InvalidarPais(short sequencial);

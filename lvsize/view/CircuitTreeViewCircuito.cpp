@@ -21,18 +21,20 @@ int AbrirDialogo(const std::function<int()>& entrada, const char* nome)
 
 // --- Dialog commands --------------------------------------------------------------------------------------
 
+int CCircuitTreeView::AbrirCaracteristicas(int modo, HTREEITEM item, CaracteristicasResposta& resposta)
+{
+    const CaracteristicasPedido pedido{modo, GetItemSequencial(item)};
+    const auto& entrada = Dialogos().caracteristicas;
+    return entrada ? entrada(pedido, resposta) : DialogoAusente("CCaracteristicas");
+}
+
 void CCircuitTreeView::OnCircuitoIncluir()
 {
     CWaitCursor wait;
     CTreeCtrl& tree = GetTreeCtrl();
     HTREEITEM pai = tree.GetSelectedItem();
-    if (!pai)
-        return;
-    CaracteristicasPedido pedido{1, GetItemSequencial(pai)};
     CaracteristicasResposta resposta;
-    const auto& entrada = Dialogos().caracteristicas;
-    const int r = entrada ? entrada(pedido, resposta) : DialogoAusente("CCaracteristicas");
-    if (r != IDOK)
+    if (!pai || AbrirCaracteristicas(1, pai, resposta) != IDOK)
         return;
     // The item only for a row that was written.
     CDaoDatabase* db = Database();
@@ -62,13 +64,8 @@ void CCircuitTreeView::OnCircuitoCaracteristicas()
     CWaitCursor wait;
     CTreeCtrl& tree = GetTreeCtrl();
     HTREEITEM item = tree.GetSelectedItem();
-    if (!item)
-        return;
-    CaracteristicasPedido pedido{0, GetItemSequencial(item)};
     CaracteristicasResposta resposta;
-    const auto& entrada = Dialogos().caracteristicas;
-    const int r = entrada ? entrada(pedido, resposta) : DialogoAusente("CCaracteristicas");
-    if (r != IDOK)
+    if (!item || AbrirCaracteristicas(0, item, resposta) != IDOK)
         return;
     tree.SetItemText(item, resposta.codigo);
     MarcarModificado();
