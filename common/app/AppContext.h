@@ -29,6 +29,7 @@ public:
 
     std::string appTitle = "Zel";  // caption of message boxes
     std::string executablePath;    // empty: read /proc/self/exe
+    std::string dataFolder;        // the user's folder of writable data; empty: beside the program
 };
 
 // The current context. A default one (system clock, no message service) stands until one is installed.

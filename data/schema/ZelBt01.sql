@@ -191,6 +191,14 @@ CREATE TABLE tabela_selecao (
     PRIMARY KEY (tabela_selecao_codigo, tabela_selecao_sequencial)
 );
 
+-- The catalogue's stamp, one row written by the build: its release and a digest of its sources. The
+-- programs compare the installed catalogue's stamp with the user's library to know when to renew the
+-- user's catalogue tables (the device tables below stay the user's).
+CREATE TABLE catalogo_versao (
+    catalogo_versao_numero      LONG NOT NULL,
+    catalogo_versao_assinatura  TEXT(16) NOT NULL
+);
+
 -- Protection-device library (maintained by Protdev). A device whose voltage is 0 or NULL is a fuse.
 CREATE TABLE dispositivo_protecao (
     dispositivo_protecao_codigo     BYTE NOT NULL PRIMARY KEY,
