@@ -1,15 +1,19 @@
-// Protdev: edits the protection-device library "ZelBt01.zel" of the current directory.
+// Protdev: edits the protection-device library "ZelBt01.zel" of the user's data folder, the one Lvsize sizes with.
 #include "ProtdevApp.h"
 #include "ProtdevWindows.h"
 
 #include "AppContext.h"
+#include "AppServices.h"
 #include "Clock.h"
+#include "UserDataFolder.h"
 #include "WxHost.h"
 
 #include <wx/app.h>
 #include <wx/image.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 class ProtdevWxApp : public wxApp {
 public:
@@ -37,6 +41,9 @@ int main(int argc, char** argv)
     int rc = 1;
     {
         ProtdevWindows windows(context);
+        // The library is "ZelBt01.zel" of the current directory: the user's data folder, shared with Lvsize.
+        std::vector<std::string> args;
+        StartOnUserDataFolder(GetProgramDirectory(), SuiteData::LibraryEditor, args);
         CProtdevApp app;
         if (windows.Start(app)) {
             wxTheApp->OnRun();

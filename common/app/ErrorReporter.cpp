@@ -62,7 +62,10 @@ void AppendLogLine(const std::string& fileName, const std::string& line)
             onDisk += '\r';
         onDisk += c;
     }
-    std::FILE* f = std::fopen(fileName.c_str(), "ab");
+    // A program started on the user's data folder keeps its logs there, wherever its current directory is.
+    const std::string& folder = AppContext().dataFolder;
+    const std::string path = folder.empty() || fileName.starts_with('/') ? fileName : folder + "/" + fileName;
+    std::FILE* f = std::fopen(path.c_str(), "ab");
     if (!f)
         return;  // a log that cannot be written is passed over: the message box still tells the user
     std::fwrite(onDisk.data(), 1, onDisk.size(), f);

@@ -1,5 +1,5 @@
 #pragma once
-// One dated line in "ZEL.LOG" (current directory) and a message box for every failure the programs catch.
+// One dated line in "ZEL.LOG" (the data folder, else the current directory) and a message box for every failure the programs catch.
 
 #include <string>
 
@@ -12,5 +12,7 @@ void ReportSystemError(const char* location, int errorNumber);
 
 // The log lines, built alone so that other reporters (the library editor's) can share them.
 std::string ZelLogLine(const std::string& location, const CDaoException* failure, const std::string& systemText);
-// Appends one line to a log file in text mode with CRLF endings; a failure is passed over in silence.
+// Appends one line to a log file in text mode with CRLF endings; a failure is passed over in silence. A
+// relative name is in the user's data folder when the program was started on one, else in the current
+// directory.
 void AppendLogLine(const std::string& fileName, const std::string& line);

@@ -83,7 +83,7 @@ std::string StartOnUserDataFolder(const std::string& installedDir, SuiteData dat
         return {};
     }
     fs::create_directories(folder, ec);
-    if (!ec)
+    if (!ec && data == SuiteData::LibraryEditor)
         fs::current_path(folder, ec);
     if (ec) {
         AfxMessageBox("Não foi possível usar a pasta de dados " + folder + ": " + ec.message() +
@@ -92,7 +92,7 @@ std::string StartOnUserDataFolder(const std::string& installedDir, SuiteData dat
         return {};
     }
     AppContext().dataFolder = folder;
-    if (data == SuiteData::WithDeviceLibrary)
+    if (data != SuiteData::CompanyFile)
         BringLibraryUp(installedDir, folder);
     return folder;
 }

@@ -15,13 +15,14 @@ std::string UserDataFolder();
 std::string WritableProgramDirectory();
 
 enum class SuiteData {
-    CompanyFileOnly,      // Mvsize
-    WithDeviceLibrary,    // Lvsize and Protdev: "ZelBt01.zel" made or brought up to the installed catalogue
+    CompanyFile,    // Mvsize: the folder, for the company file and the logs
+    DeviceLibrary,  // Lvsize: the device library as well, made or brought up to the installed catalogue
+    LibraryEditor,  // Protdev: the library too, and the folder is its current directory, where it opens it
 };
 
 // A program's start on the user's data folder: makes the folder (and the device library, from the one in
-// installedDir), makes it the current directory, where the logs go and Protdev finds its library, and
-// records it in the application context. Arguments are made absolute first, so that a project named
-// relative to where the program was started is still found. A failure, or a catalogue update, is told to
-// the user. Returns the folder; empty when it cannot be made, and the program then works beside itself.
+// installedDir) and records it in the application context, where the company file and the logs are found.
+// The sizing programs keep the directory they were started in (their file dialogs open there); Protdev
+// enters the folder. Arguments are made absolute. A failure, or a catalogue update, is told to the user.
+// Returns the folder; empty when it cannot be made, and the program then works beside itself.
 std::string StartOnUserDataFolder(const std::string& installedDir, SuiteData data, std::vector<std::string>& args);

@@ -5,10 +5,12 @@
 // hooks), pictures, title and file filter.
 
 #include "AppContext.h"
+#include "AppServices.h"
 #include "Clock.h"
 #include "PrinterService.h"
 #include "Program.h"
 #include "ReportPreview.h"
+#include "UserDataFolder.h"
 #include "WxFrames.h"
 #include "WxHost.h"
 
@@ -253,9 +255,10 @@ void ProjectWindows<App>::Finish(App& app)
     app.pause = nullptr;
 }
 
-// A sizing program's main(): "name [project]". wx takes none of the arguments, which are the program's.
+// A sizing program's main(): "name [project]". wx takes none of the arguments, which are the program's. The
+// program starts on the user's data folder with the files data says it keeps there.
 template <class App, class Windows>
-int RunProjectProgram(int argc, char** argv, const char* name, const char* title)
+int RunProjectProgram(int argc, char** argv, const char* name, const char* title, SuiteData data)
 {
     if (!zel::wx::UsePortugueseLocale())
         std::fprintf(stderr, "%s: o locale pt_BR.UTF-8 não está instalado (scripts/setup.sh o gera)\n", name);
@@ -276,6 +279,7 @@ int RunProjectProgram(int argc, char** argv, const char* name, const char* title
     int rc = 1;
     {
         Windows windows(context);
+        StartOnUserDataFolder(GetProgramDirectory(), data, args);
         App app;
         app.m_commandLine = args;
         if (windows.Start(app)) {

@@ -3,7 +3,9 @@
 #include "LvsizeCommands.h"
 #include "SizingResources.h"
 
+#include "AppContext.h"
 #include "Crystal.h"
+#include "UserDataFolder.h"
 
 namespace {
 
@@ -42,9 +44,12 @@ void CLvsizeApp::LocalizarArquivos(const std::string& programa)
 {
     const std::string base =
         !m_strBasePath.empty() ? m_strBasePath : (programa.empty() ? std::string() : programa + "/");
-    m_strCompanyFile = programa.empty() ? std::string("empresa.zel") : programa + "/empresa.zel";
+    const std::string dados = WritableProgramDirectory();
+    const std::string& pastaDoUsuario = AppContext().dataFolder;
+    m_strCompanyFile = dados.empty() ? std::string("empresa.zel") : dados + "/empresa.zel";
     m_strTemplateFile = base + "ZelBt02.zel";
-    m_strReferenceFile = base + "ZelBt01.zel";
+    // The library Protdev edits, when the program was started on the user's data folder.
+    m_strReferenceFile = (pastaDoUsuario.empty() ? base : pastaDoUsuario + "/") + "ZelBt01.zel";
     m_strProjectReportFile = base + "ZelBt03.zel";
     m_strCircuitReportFile = base + "ZelBt04.zel";
 }

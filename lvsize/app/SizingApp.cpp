@@ -14,6 +14,7 @@
 #include "Dialog.h"
 #include "ErrorReporter.h"
 #include "PrinterService.h"
+#include "UserDataFolder.h"
 
 #include <algorithm>
 #include <chrono>
@@ -145,11 +146,13 @@ int CSizingApp::InitInstance()
         m_pSplash = splash.release();
     }
 
+    // The installed files are read where they are; what the program writes (the company file, Lvsize's
+    // library shared with Protdev) is in the user's data folder when it was started on one.
     const std::string programa = GetProgramDirectory();
-    if (!programa.empty()) {
-        ClearAttributesRecursive(programa);
+    if (const std::string dados = WritableProgramDirectory(); !dados.empty()) {
+        ClearAttributesRecursive(dados);
         std::error_code ec;
-        fs::permissions(programa, fs::perms::owner_write, fs::perm_options::add, ec);
+        fs::permissions(dados, fs::perms::owner_write, fs::perm_options::add, ec);
     }
 
     m_banner = ShowBanner(BannerTemplate(m_traits.bannerDialogo, m_traits.bannerBitmap));

@@ -5,5 +5,5 @@ wxIMPLEMENT_APP_NO_MAIN(ProjectWxApp);
 
 int main(int argc, char** argv)
 {
-    return RunProjectProgram<CLvsizeApp, LvsizeWindows>(argc, argv, "lvsize", kLvsizeTitle);
+    return RunProjectProgram<CLvsizeApp, LvsizeWindows>(argc, argv, "lvsize", kLvsizeTitle, SuiteData::DeviceLibrary);
 }

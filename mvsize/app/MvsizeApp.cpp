@@ -2,6 +2,7 @@
 
 #include "MvsizeCommands.h"
 #include "SizingResources.h"
+#include "UserDataFolder.h"
 
 namespace {
 
@@ -40,14 +41,15 @@ void CMvsizeApp::RegistrarRecursos()
 // directory); the catalogue and the report files then fail to open and are reported as such.
 void CMvsizeApp::LocalizarArquivos(const std::string& programa)
 {
+    // The company file, shared with Lvsize, is in the user's data folder when the program was started on one.
+    const std::string dados = WritableProgramDirectory();
+    m_strCompanyFile = dados.empty() ? std::string("empresa.zel") : dados + "/empresa.zel";
     if (!programa.empty()) {
-        m_strCompanyFile = programa + "/empresa.zel";
         m_strTemplateFile = programa + "/" + kArquivoModelo;
         m_strReferenceFile = programa + "/" + kArquivoCatalogo;
         m_strProjectReportFile = programa + "/" + kArquivoRelatorioProjeto;
         m_strCircuitReportFile = programa + "/" + kArquivoRelatorioCircuito;
     } else {
-        m_strCompanyFile = "empresa.zel";
         m_strTemplateFile = kArquivoModelo;
         m_strReferenceFile.clear();
         m_strProjectReportFile.clear();

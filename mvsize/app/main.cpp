@@ -5,5 +5,5 @@ wxIMPLEMENT_APP_NO_MAIN(ProjectWxApp);
 
 int main(int argc, char** argv)
 {
-    return RunProjectProgram<CMvsizeApp, MvsizeWindows>(argc, argv, "mvsize", kMvsizeTitle);
+    return RunProjectProgram<CMvsizeApp, MvsizeWindows>(argc, argv, "mvsize", kMvsizeTitle, SuiteData::CompanyFile);
 }

@@ -93,23 +93,28 @@ TEST(UserDataFolder, FollowsXdgDataHomeOrHome)
     }
 }
 
-TEST_F(StartTest, MakesTheFolderAndTheLibraryEntersItAndKeepsTheProjectGivenRelative)
+// Lvsize stays where it was started (its file dialogs open there); Protdev enters the folder, where it opens
+// its library by name.
+TEST_F(StartTest, MakesTheFolderAndTheLibraryAndOnlyProtdevEntersIt)
 {
-    std::vector<std::string> args{"obra/projeto.lvp", "/outro/lugar.lvp"};
-    EXPECT_EQ(StartOnUserDataFolder(programa, SuiteData::WithDeviceLibrary, args), pasta);
-    EXPECT_EQ(fs::current_path(), fs::path(pasta));
-    EXPECT_TRUE(fs::is_regular_file(pasta + "/ZelBt01.zel"));
-    EXPECT_EQ(args[0], trabalho + "/obra/projeto.lvp");
-    EXPECT_EQ(args[1], "/outro/lugar.lvp");
-    EXPECT_EQ(AppContext().dataFolder, pasta);
-    EXPECT_EQ(WritableProgramDirectory(), pasta);
-    EXPECT_TRUE(messages.shown.empty());
+    for (const SuiteData data : {SuiteData::DeviceLibrary, SuiteData::LibraryEditor}) {
+        zeltest::ScopedCurrentDir aqui(trabalho);
+        std::vector<std::string> args{"obra/projeto.lvp", "/outro/lugar.lvp"};
+        EXPECT_EQ(StartOnUserDataFolder(programa, data, args), pasta);
+        EXPECT_EQ(fs::current_path(), fs::path(data == SuiteData::LibraryEditor ? pasta : trabalho));
+        EXPECT_TRUE(fs::is_regular_file(pasta + "/ZelBt01.zel"));
+        EXPECT_EQ(args[0], trabalho + "/obra/projeto.lvp");
+        EXPECT_EQ(args[1], "/outro/lugar.lvp");
+        EXPECT_EQ(AppContext().dataFolder, pasta);
+        EXPECT_EQ(WritableProgramDirectory(), pasta);
+        EXPECT_TRUE(messages.shown.empty());
+    }
 }
 
 TEST_F(StartTest, MvsizeMakesTheFolderButNoLibrary)
 {
     std::vector<std::string> args;
-    EXPECT_EQ(StartOnUserDataFolder(programa, SuiteData::CompanyFileOnly, args), pasta);
+    EXPECT_EQ(StartOnUserDataFolder(programa, SuiteData::CompanyFile, args), pasta);
     EXPECT_TRUE(fs::is_directory(pasta));
     EXPECT_FALSE(fs::exists(pasta + "/ZelBt01.zel"));
 }
@@ -122,10 +127,10 @@ TEST_F(StartTest, WithoutADataFolderTheProgramWritesBesideItself)
 TEST_F(StartTest, AnUpdateIsToldWithTheBackupAndAFailureIsShownAndLogged)
 {
     std::vector<std::string> args;
-    StartOnUserDataFolder(programa, SuiteData::WithDeviceLibrary, args);
+    StartOnUserDataFolder(programa, SuiteData::DeviceLibrary, args);
     RunSql(programa + "/ZelBt01.zel", "UPDATE catalogo_versao SET catalogo_versao_numero = catalogo_versao_numero + 1");
 
-    StartOnUserDataFolder(programa, SuiteData::WithDeviceLibrary, args);
+    StartOnUserDataFolder(programa, SuiteData::DeviceLibrary, args);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].type & MB_ICON_MASK, MB_ICONINFORMATION);
     EXPECT_NE(messages.shown[0].text.find("foram mantidos"), std::string::npos) << messages.shown[0].text;
@@ -135,7 +140,7 @@ TEST_F(StartTest, AnUpdateIsToldWithTheBackupAndAFailureIsShownAndLogged)
                                       "CREATE TRIGGER recusa BEFORE INSERT ON dispositivo_protecao BEGIN "
                                       "SELECT RAISE(ABORT, 'recusado'); END;");
     clock.Set({2026, 12, 11, 8, 0, 0});
-    StartOnUserDataFolder(programa, SuiteData::WithDeviceLibrary, args);
+    StartOnUserDataFolder(programa, SuiteData::DeviceLibrary, args);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].type & MB_ICON_MASK, MB_ICONEXCLAMATION);
     EXPECT_NE(messages.shown[1].text.find("continua com a biblioteca como estava"), std::string::npos)
@@ -149,7 +154,7 @@ TEST_F(StartTest, AFolderThatCannotBeMadeIsToldAndTheProgramStaysWhereItWas)
 {
     std::ofstream(dir.File("xdg")) << "um arquivo onde a pasta deveria estar";
     std::vector<std::string> args;
-    EXPECT_EQ(StartOnUserDataFolder(programa, SuiteData::WithDeviceLibrary, args), "");
+    EXPECT_EQ(StartOnUserDataFolder(programa, SuiteData::DeviceLibrary, args), "");
     EXPECT_EQ(fs::current_path(), fs::path(trabalho));
     EXPECT_EQ(AppContext().dataFolder, "");
     ASSERT_EQ(messages.shown.size(), 1u);

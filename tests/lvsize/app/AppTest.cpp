@@ -58,6 +58,24 @@ TEST(LvsizeApp, StartsWithOneUntitledProjectMaximized)
     EXPECT_EQ(s.TempCopies(), 2) << "the working copy and the clipboard";
 }
 
+// Started on the user's data folder: the library it shares with Protdev and the company file it shares with
+// Mvsize are there; the template and the report layouts are read where the program is installed.
+TEST(LvsizeApp, OnTheUsersDataFolderTheLibraryAndCompanyFileAreThere)
+{
+    Shell s;
+    const std::string dados = s.dir.File("dados");
+    fs::create_directories(dados);
+    fs::rename(s.programa + "/ZelBt01.zel", dados + "/ZelBt01.zel");
+    s.context.dataFolder = dados;
+    ASSERT_TRUE(s.Start());
+    EXPECT_EQ(s.Errors(), 0) << s.host.Transcript();
+    ASSERT_TRUE(s.app.m_pReferenceDb->IsOpen());
+    EXPECT_EQ(s.app.m_pReferenceDb->GetName(), dados + "/ZelBt01.zel");
+    EXPECT_EQ(s.app.m_strCompanyFile, dados + "/empresa.zel");
+    EXPECT_EQ(s.app.m_strTemplateFile, s.programa + "/ZelBt02.zel");
+    EXPECT_NE(s.component->JobOf("ZelBt04.zel"), 0);
+}
+
 TEST(LvsizeApp, StartsWithTheProjectGivenOnTheCommandLine)
 {
     Shell s;

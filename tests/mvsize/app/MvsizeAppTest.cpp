@@ -58,6 +58,22 @@ TEST(MvsizeApp, StartsOnItsOwnFilesWithAnUntitledProject)
     EXPECT_EQ(s.TempCopies(), 2) << "the working copy and the clipboard";
 }
 
+// Started on the user's data folder: the company file it shares with Lvsize is there, the rest is read where
+// the program is installed.
+TEST(MvsizeApp, OnTheUsersDataFolderTheCompanyFileIsThere)
+{
+    Shell s;
+    const std::string dados = s.dir.File("dados");
+    fs::create_directories(dados);
+    s.context.dataFolder = dados;
+    ASSERT_TRUE(s.Start());
+    EXPECT_EQ(s.host.messages.size(), 0u) << s.host.Transcript();
+    EXPECT_EQ(s.app.m_strCompanyFile, dados + "/empresa.zel");
+    EXPECT_EQ(s.app.m_strTemplateFile, s.programa + "/ZelMt02.zel");
+    EXPECT_EQ(s.app.m_strReferenceFile, s.programa + "/ZelMt01.zel");
+    EXPECT_EQ(s.app.m_strProjectReportFile, s.programa + "/ZelMt03.zel");
+}
+
 TEST(MvsizeApp, MissingReportFilesLeaveTheJobsAsTheyFailed)
 {
     struct Caso {
