@@ -1,43 +1,11 @@
 #!/usr/bin/env bash
-# Runs Lvsize with the shipped catalogue on an example project of the user's own. Everything the program
-# writes (the example project, "empresa.zel" beside the program, ZEL.LOG, CRYSTAL.LOG) lands in
-# ~/.local/share/zel/lvsize (or $ZEL_LVSIZE_DIR), never in the build: the program and its data files are
-# copied there (refreshed when the build is newer) and run from that copy.
+# Runs Lvsize from this clone on the user's data folder, as the installed program runs: the device library
+# it shares with Protdev, the company file and the logs in ~/.local/share/zel (or $XDG_DATA_HOME/zel),
+# made at the first start from the build's files. With no argument it opens the example project
+# (exemplos/Exemplo.lvp in that folder, made once); a project given replaces it.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${ZEL_BUILD_DIR:-$root/build}"
-dir="${ZEL_LVSIZE_DIR:-${XDG_DATA_HOME:-$HOME/.local/share}/zel/lvsize}"
-
-if [ ! -f "$build/build.ninja" ] && [ ! -f "$build/Makefile" ]; then
-  "$root/scripts/setup.sh"
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-else
-  # Folders join the build when they get their CMakeLists.txt: configure again to pick them up.
-  cmake -S "$root" -B "$build" > /dev/null
-fi
-cmake --build "$build" --target lvsize zel_data -j"$(nproc)"
-
-programa="$dir/programa"
-mkdir -p "$programa"
-for f in lvsize ZelBt01.zel ZelBt02.zel ZelBt03.zel ZelBt04.zel Lvsize03.rpt Lvsize04.rpt Lvsize05.rpt; do
-  if [ ! -f "$programa/$f" ] || [ "$build/bin/$f" -nt "$programa/$f" ]; then
-    cp "$build/bin/$f" "$programa/$f"
-    chmod u+w "$programa/$f"
-  fi
-done
-
-exemplo="$dir/Exemplo.lvp"
-if [ ! -f "$exemplo" ]; then
-  tmp="$(mktemp "$dir/.exemplo.XXXXXX")"
-  cp "$programa/ZelBt02.zel" "$tmp"
-  sqlite3 "$tmp" < "$root/lvsize/app/exemplo/exemplo.sql"
-  mv "$tmp" "$exemplo"
-  echo "run-lvsize: projeto de exemplo criado em $exemplo"
-fi
-
-cd "$dir"
-export LANG="${ZEL_LANG:-pt_BR.UTF-8}"
-if [ "$#" -gt 0 ]; then
-  exec "$programa/lvsize" "$@"
-fi
-exec "$programa/lvsize" "$exemplo"
+source "$(dirname "$0")/lib-run.sh"
+zel_build lvsize zel_data
+zel_bring_old_folders
+[ "$#" -gt 0 ] || set -- "$(zel_example Exemplo.lvp ZelBt02.zel lvsize/app/exemplo/exemplo.sql)"
+exec "$build/bin/lvsize" "$@"
