@@ -44,17 +44,6 @@ LibraryUpdate Outcome(Result result, std::string error = {})
     return u;
 }
 
-std::string Quote(const std::string& name)
-{
-    std::string out = "\"";
-    for (char c : name) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
 // Holds the user's library exclusively for the whole update, by the same advisory lock the programs take
 // when they open it: while Protdev edits it, or a sizing program reads it, the update waits.
 class LibraryHold {
@@ -140,7 +129,7 @@ bool CopyInstalled(const std::string& installed, const std::string& to, std::str
 }
 
 // The user's device tables into the fresh copy of the installed catalogue, in one transaction; the columns
-// both files have, by name.
+// both files have, by name (the schema's own plain names, so they need no quoting).
 bool CarryDevices(const std::string& rebuilt, const std::string& user, std::string& error)
 {
     try {
@@ -150,7 +139,7 @@ bool CarryDevices(const std::string& rebuilt, const std::string& user, std::stri
             CDaoAttachment userFile(db, user);
             CDaoTransaction transaction(db);
             for (auto it = std::rbegin(kDeviceTables); it != std::rend(kDeviceTables); ++it)
-                db.Execute(std::string("DELETE FROM main.") + Quote(*it));
+                db.Execute(std::string("DELETE FROM main.") + *it);
             for (const char* table : kDeviceTables) {
                 const auto theirs = db.TableColumns(table, userFile.Alias());
                 if (theirs.empty())
@@ -162,10 +151,10 @@ bool CarryDevices(const std::string& rebuilt, const std::string& user, std::stri
                         return sqlite3_stricmp(c.c_str(), column.c_str()) == 0;
                     });
                     if (shared)
-                        columns += (columns.empty() ? "" : ",") + Quote(column);
+                        columns += (columns.empty() ? "" : ",") + column;
                 }
-                db.Execute("INSERT INTO main." + Quote(table) + " (" + columns + ") SELECT " + columns + " FROM " +
-                           userFile.Alias() + "." + Quote(table));
+                db.Execute("INSERT INTO main." + std::string(table) + " (" + columns + ") SELECT " + columns + " FROM " +
+                           userFile.Alias() + "." + table);
             }
             transaction.Commit();
         }

@@ -62,6 +62,18 @@ protected:
                      "DELETE FROM dispositivo_protecao WHERE dispositivo_protecao_codigo = 4;");
     }
 
+    // A fresh user's library with the user's devices in it, then a newer catalogue installed.
+    void StartOverWithDevicesAndANewerCatalogue()
+    {
+        fs::remove_all(dir.File("dados"));
+        fs::create_directories(dir.File("dados"));
+        fs::remove(installed);
+        fs::copy_file(std::string(ZEL_DATA_DIR) + "/ZelBt01.zel", installed);
+        ASSERT_EQ(Update().result, Result::Created);
+        UserEntersDevices();
+        InstallNewerCatalogue();
+    }
+
     std::set<std::string> Files() const
     {
         std::set<std::string> names;
@@ -104,25 +116,29 @@ TEST_F(LibraryUpdateTest, ANewerCatalogueReplacesTheCatalogueTablesAndKeepsTheUs
     const LibraryUpdate u = Update();
     ASSERT_EQ(u.result, Result::Updated) << u.error;
 
-    // The catalogue is the installed one, new table and stamp included.
-    EXPECT_EQ(QueryText(user, "SELECT cabo_descricao FROM cabo WHERE cabo_codigo=1"), "Cabo renomeado no catálogo novo");
-    EXPECT_EQ(QueryText(user, "SELECT valor FROM catalogo_novo"), "7");
-    EXPECT_EQ(QueryText(user, "SELECT catalogo_versao_assinatura FROM catalogo_versao"), "a1b2c3d4e5f60708");
-    // The devices are the user's: the new breaker whole, the deleted fuse still gone, no new sample.
-    EXPECT_EQ(QueryText(user, "SELECT dispositivo_protecao_descricao FROM dispositivo_protecao WHERE "
-                              "dispositivo_protecao_codigo=40"),
-              "Disjuntor do usuário");
-    EXPECT_EQ(QueryText(user, "SELECT group_concat(disjuntor_corrente_nominal || ':' || disjuntor_corrente_t5s || ':' ||"
-                              " disjuntor_corrente_ruptura, ' ') FROM (SELECT * FROM disjuntor_corrente_nominal WHERE"
-                              " dispositivo_protecao_codigo=40 ORDER BY disjuntor_corrente_nominal)"),
-              "32:150:6000 63:310:10000");
-    EXPECT_EQ(QueryText(user, "SELECT count(*) FROM disjuntor_pontos_curva WHERE dispositivo_protecao_codigo=40"), "2");
-    EXPECT_EQ(QueryText(user, "SELECT count(*) FROM dispositivo_protecao WHERE dispositivo_protecao_codigo IN (4, 90)"), "0");
-    EXPECT_EQ(QueryText(user, "SELECT count(*) FROM fusivel_corrente_nominal"), "0");
-    EXPECT_EQ(QueryText(user, "SELECT group_concat(dispositivo_protecao_codigo) FROM (SELECT dispositivo_protecao_codigo"
-                              " FROM dispositivo_protecao ORDER BY 1)"),
-              "1,2,3,40");
-    EXPECT_EQ(QueryText(user, "PRAGMA journal_mode"), "delete");
+    const struct {
+        const char* sql;
+        const char* value;
+    } expected[] = {
+        // The catalogue is the installed one, new table and stamp included.
+        {"SELECT cabo_descricao FROM cabo WHERE cabo_codigo=1", "Cabo renomeado no catálogo novo"},
+        {"SELECT valor FROM catalogo_novo", "7"},
+        {"SELECT catalogo_versao_assinatura FROM catalogo_versao", "a1b2c3d4e5f60708"},
+        // The devices are the user's: the new breaker whole, the deleted fuse still gone, no new sample.
+        {"SELECT group_concat(dispositivo_protecao_codigo || ':' || dispositivo_protecao_descricao, ' / ') FROM"
+         " (SELECT * FROM dispositivo_protecao ORDER BY 1)",
+         "1:Disjuntor curva B (amostra) / 2:Disjuntor curva C (amostra) / 3:Disj. caixa moldada (amostra) / "
+         "40:Disjuntor do usuário"},
+        {"SELECT group_concat(disjuntor_corrente_nominal || ':' || disjuntor_corrente_t5s || ':' ||"
+         " disjuntor_corrente_ruptura, ' ') FROM (SELECT * FROM disjuntor_corrente_nominal WHERE"
+         " dispositivo_protecao_codigo=40 ORDER BY disjuntor_corrente_nominal)",
+         "32:150:6000 63:310:10000"},
+        {"SELECT count(*) FROM disjuntor_pontos_curva WHERE dispositivo_protecao_codigo=40", "2"},
+        {"SELECT count(*) FROM fusivel_corrente_nominal", "0"},
+        {"PRAGMA journal_mode", "delete"},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(QueryText(user, e.sql), e.value) << e.sql;
     EXPECT_NE(fs::status(user).permissions() & fs::perms::owner_write, fs::perms::none);
 
     // The old library, dated, byte for byte; nothing else left behind.
@@ -215,12 +231,7 @@ TEST_F(LibraryUpdateTest, AFailureDuringTheUpdateLeavesTheUsersFileAsItWas)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        fs::remove(user);
-        fs::remove(installed);
-        fs::copy_file(std::string(ZEL_DATA_DIR) + "/ZelBt01.zel", installed);
-        ASSERT_EQ(Update().result, Result::Created);
-        UserEntersDevices();
-        InstallNewerCatalogue();
+        ASSERT_NO_FATAL_FAILURE(StartOverWithDevicesAndANewerCatalogue());
         c.arrange();
         const std::string antes = ReadFile(user);
 
@@ -238,12 +249,7 @@ TEST_F(LibraryUpdateTest, WhileAnotherProgramHoldsTheLibraryTheUpdateWaitsForThe
 {
     for (const bool exclusive : {true, false}) {
         SCOPED_TRACE(exclusive ? "Protdev editing" : "Lvsize sizing");
-        fs::remove(user);
-        fs::remove(installed);
-        fs::copy_file(std::string(ZEL_DATA_DIR) + "/ZelBt01.zel", installed);
-        ASSERT_EQ(Update().result, Result::Created);
-        UserEntersDevices();
-        InstallNewerCatalogue();
+        ASSERT_NO_FATAL_FAILURE(StartOverWithDevicesAndANewerCatalogue());
         const std::string antes = ReadFile(user);
         {
             CDaoDatabase other;
@@ -255,8 +261,5 @@ TEST_F(LibraryUpdateTest, WhileAnotherProgramHoldsTheLibraryTheUpdateWaitsForThe
         const LibraryUpdate later = Update();
         EXPECT_EQ(later.result, Result::Updated) << later.error;
         EXPECT_EQ(QueryText(user, "SELECT count(*) FROM disjuntor_pontos_curva WHERE dispositivo_protecao_codigo=40"), "2");
-        for (const auto& name : Files())
-            if (name != "ZelBt01.zel")
-                fs::remove(dir.File("dados/" + name));
     }
 }
