@@ -3,10 +3,29 @@
 #include "DialogRunner.h"
 #include "AppContext.h"
 
+namespace {
+
+struct OwnTemplate {
+    DialogTemplate banner;
+};
+
+// Up for the whole run: Enter, Escape and the close box leave it as it is. It keeps its own copy of the
+// template, which callers build on the fly.
+class CBannerDlg : private OwnTemplate, public CDialog {
+public:
+    explicit CBannerDlg(const DialogTemplate& t) : OwnTemplate{t}, CDialog(OwnTemplate::banner) {}
+
+protected:
+    void OnOK() override {}
+    void OnCancel() override {}
+};
+
+}  // namespace
+
 DialogTemplate BannerTemplate(int dialogId, int bitmapId) {
     DialogTemplate t;
     t.id = dialogId;
-    t.style = tmpl::NoCaption | tmpl::FixedSize;
+    t.style = tmpl::NoCaption | tmpl::FixedSize | tmpl::Banner;
     t.width = kBannerWidth;
     t.height = kBannerHeight;
     t.controls = {
@@ -18,7 +37,7 @@ DialogTemplate BannerTemplate(int dialogId, int bitmapId) {
 }
 
 std::unique_ptr<CDialog> ShowBanner(const DialogTemplate& bannerTemplate) {
-    auto banner = std::make_unique<CDialog>(bannerTemplate);
+    std::unique_ptr<CDialog> banner = std::make_unique<CBannerDlg>(bannerTemplate);
     if (!banner->Create()) return nullptr;
     DialogRunner* runner = AppContext().dialogs;
     const CSize screen = runner ? runner->GetScreenSize() : CSize{1024, 768};

@@ -13,6 +13,6 @@ inline constexpr int kBannerHeight = 88;
 DialogTemplate BannerTemplate(int dialogId, int bitmapId);
 
 // Creates the banner from its template, places it on top at x = screen width / 2 - 248, y = screen height
-// - 146, 496 by 88, and shows it. The caller (the application object) keeps it for the run; null when it
-// cannot be made (passed over, as the programs do).
+// - 146, 496 by 88, and shows it; no key and no close box takes it down. The caller (the application
+// object) keeps it for the run; null when it cannot be made (passed over, as the programs do).
 std::unique_ptr<CDialog> ShowBanner(const DialogTemplate& bannerTemplate);

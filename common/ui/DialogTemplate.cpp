@@ -51,6 +51,7 @@ ControlTemplate PushButton(int id, const std::string& text, int row, int col) {
 ControlTemplate GroupBox(int id, const std::string& text, int row, int col) {
     return Make(id, ControlKind::GroupBox, text, row, col);
 }
+ControlTemplate Column(int id, int row, int col) { return GroupBox(id, "", row, col).Style(tmpl::Borderless); }
 ControlTemplate Picture(int id, int bitmapId, int row, int col) {
     ControlTemplate t = Make(id, ControlKind::Picture, "", row, col);
     t.bitmap = bitmapId;

@@ -25,6 +25,7 @@ inline constexpr unsigned DropDown = 1u << 8;    // combo boxes: with an edit pa
 inline constexpr unsigned AlignRight = 1u << 9;  // labels and edits: text to the right
 inline constexpr unsigned Expand = 1u << 10;     // takes the free width of its column
 inline constexpr unsigned Monospace = 1u << 11;  // lists: a fixed-width font, for lines laid out in columns
+inline constexpr unsigned Borderless = 1u << 12; // group boxes: no frame and no title (see Column)
 }  // namespace tmpl
 
 // A control's place in the button row at the bottom of the dialog, instead of a grid row.
@@ -81,6 +82,9 @@ ControlTemplate CheckBox(int id, const std::string& text, int row, int col);
 ControlTemplate RadioButton(int id, const std::string& text, int row, int col);
 ControlTemplate PushButton(int id, const std::string& text, int row, int col);
 ControlTemplate GroupBox(int id, const std::string& text, int row, int col);
+// A group box drawn as nothing: a column of fields of its own beside another, whose rows close up when one
+// of them is hidden, whatever the other column shows.
+ControlTemplate Column(int id, int row, int col);
 ControlTemplate Picture(int id, int bitmapId, int row, int col);
 ControlTemplate FlexGrid(int id, int row, int col);
 ControlTemplate TreeControl(int id, int row, int col);
@@ -91,6 +95,8 @@ ControlTemplate CancelButton(const std::string& text = "Cancelar");
 namespace tmpl {
 inline constexpr unsigned NoCaption = 1u << 0;   // a popup without caption (splash, banner)
 inline constexpr unsigned FixedSize = 1u << 1;   // width and height are pixels the window keeps
+inline constexpr unsigned Banner = 1u << 2;      // a strip of the screen of its own: never focused, never
+                                                 // covered by the main window
 }  // namespace tmpl
 
 struct DialogTemplate {

@@ -45,21 +45,8 @@ inline bool ChooseProjectFile(wxWindow* parent, const char* filter, std::string&
 // The splash of a sizing program: its icon, name and what it sizes on a blue fading to white.
 inline wxBitmap SizingSplash(Program program, const char* title, const char* subtitle)
 {
-    const int width = 420, height = 180;
-    wxBitmap bmp(width, height);
-    wxMemoryDC dc(bmp);
-    dc.GradientFillLinear(wxRect(0, 0, width, height), wxColour(30, 70, 140), wxColour(250, 250, 250), wxSOUTH);
-    dc.DrawBitmap(DrawProgramIcon(program, 64), 24, 30, true);
-    dc.SetTextForeground(*wxWHITE);
-    dc.SetFont(wxFont(wxFontInfo(26).Bold()));
-    dc.DrawText(title, 104, 30);
-    dc.SetFont(wxFont(wxFontInfo(11)));
-    dc.DrawText(wxString::FromUTF8(subtitle), 104, 76);
-    dc.SetTextForeground(wxColour(40, 40, 40));
-    dc.SetFont(wxFont(wxFontInfo(9)));
-    dc.DrawText(wxString::FromUTF8("Versão 4.0"), 24, height - 30);
-    dc.SelectObject(wxNullBitmap);
-    return bmp;
+    return DrawSplash(program, wxString::FromUTF8(title), wxColour(30, 70, 140), wxString::FromUTF8(subtitle),
+                      wxString::FromUTF8("Versão 4.0"));
 }
 
 }  // namespace zel::wx

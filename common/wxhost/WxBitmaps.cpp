@@ -3,8 +3,10 @@
 #include "WinTypes.h"
 
 #include <wx/dcmemory.h>
+#include <wx/arrstr.h>
 #include <wx/graphics.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace zel::wx {
@@ -184,7 +186,9 @@ wxBitmap DrawProgramIcon(Program program, int size) {
 wxBitmap DrawBanner(Program program, int width, int height) {
     wxBitmap bmp(width, height);
     wxMemoryDC dc(bmp);
-    dc.GradientFillLinear(wxRect(0, 0, width, height), ProgramColour(program), wxColour(255, 255, 255), wxEAST);
+    // Lighter to the right, never so light that the white text fades into it.
+    const wxColour colour = ProgramColour(program);
+    dc.GradientFillLinear(wxRect(0, 0, width, height), colour, colour.ChangeLightness(140), wxEAST);
     dc.DrawBitmap(DrawProgramIcon(program, 48), 16, (height - 48) / 2, true);
     dc.SetTextForeground(*wxWHITE);
     dc.SetFont(wxFont(wxFontInfo(20).Bold()));
@@ -196,6 +200,79 @@ wxBitmap DrawBanner(Program program, int width, int height) {
                 80, 50);
     dc.SelectObject(wxNullBitmap);
     return bmp;
+}
+
+wxBitmap DrawSplash(Program program, const wxString& title, const wxColour& colour, const wxString& subtitle,
+                    const wxString& footer) {
+    const int width = 420, height = 180, left = 104;
+    wxBitmap bmp(width, height);
+    wxMemoryDC dc(bmp);
+    dc.GradientFillLinear(wxRect(0, 0, width, height), colour, wxColour(250, 250, 250), wxSOUTH);
+    dc.DrawBitmap(DrawProgramIcon(program, 64), 24, 30, true);
+    dc.SetTextForeground(*wxWHITE);
+    dc.SetFont(wxFont(wxFontInfo(26).Bold()));
+    dc.DrawText(title, left, 30);
+    // Word by word into lines that stay inside the picture.
+    dc.SetFont(wxFont(wxFontInfo(11)));
+    const int room = width - left - 12;
+    wxString line;
+    int y = 76;
+    for (const wxString& word : wxSplit(subtitle, ' ', '\0')) {
+        const wxString longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && dc.GetTextExtent(longer).GetWidth() > room) {
+            dc.DrawText(line, left, y);
+            y += dc.GetCharHeight();
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.empty()) dc.DrawText(line, left, y);
+    dc.SetTextForeground(wxColour(40, 40, 40));
+    dc.SetFont(wxFont(wxFontInfo(9)));
+    dc.DrawText(footer, 24, height - 30);
+    dc.SelectObject(wxNullBitmap);
+    return bmp;
+}
+
+wxBitmap DrawMessageIcon(MessageIcon kind, int size) {
+    if (kind == MessageIcon::None) return wxNullBitmap;
+    return Painted(size, size, [kind, size](wxGraphicsContext& gc) {
+        const double s = size;
+        gc.SetPen(*wxTRANSPARENT_PEN);
+        wxString mark;
+        switch (kind) {
+        case MessageIcon::Stop:
+            gc.SetBrush(wxBrush(wxColour(200, 30, 30)));
+            gc.DrawEllipse(1, 1, s - 2, s - 2);
+            gc.SetPen(wxPen(*wxWHITE, std::max(2, size / 9)));
+            gc.StrokeLine(s * 0.32, s * 0.32, s * 0.68, s * 0.68);
+            gc.StrokeLine(s * 0.68, s * 0.32, s * 0.32, s * 0.68);
+            return;
+        case MessageIcon::Exclamation: {
+            gc.SetBrush(wxBrush(wxColour(245, 185, 0)));
+            wxGraphicsPath p = gc.CreatePath();
+            p.MoveToPoint(s / 2, 2);
+            p.AddLineToPoint(s - 2, s - 3);
+            p.AddLineToPoint(2, s - 3);
+            p.CloseSubpath();
+            gc.FillPath(p);
+            gc.SetBrush(wxBrush(wxColour(40, 40, 40)));
+            gc.DrawRoundedRectangle(s * 0.45, s * 0.3, s * 0.1, s * 0.38, s * 0.04);
+            gc.DrawEllipse(s * 0.445, s * 0.74, s * 0.11, s * 0.11);
+            return;
+        }
+        case MessageIcon::Question: mark = "?"; break;
+        case MessageIcon::Information: mark = "i"; break;
+        case MessageIcon::None: return;
+        }
+        gc.SetBrush(wxBrush(wxColour(30, 90, 200)));
+        gc.DrawEllipse(1, 1, s - 2, s - 2);
+        gc.SetFont(wxFont(wxFontInfo(wxSize(0, size * 2 / 3)).Family(wxFONTFAMILY_SWISS).Bold()), *wxWHITE);
+        double w = 0, h = 0;
+        gc.GetTextExtent(mark, &w, &h);
+        gc.DrawText(mark, (s - w) / 2, (s - h) / 2);
+    });
 }
 
 wxBitmap BitmapProvider::Get(int id) const {

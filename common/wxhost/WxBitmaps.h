@@ -32,5 +32,14 @@ private:
 // Drawn pictures, shared with the programs' own resources.
 wxBitmap DrawProgramIcon(Program program, int size);
 wxBitmap DrawBanner(Program program, int width, int height);
+// A splash of 420 by 180: the program's icon, its title, the subtitle in as many lines as it takes, and a
+// note at the foot; the gradient runs from colour down to white.
+wxBitmap DrawSplash(Program program, const wxString& title, const wxColour& colour, const wxString& subtitle,
+                    const wxString& footer);
+
+// The pictures of the message boxes: drawn here, since GTK's message dialogs show none of their own and an
+// icon theme may lack them.
+enum class MessageIcon { None, Stop, Question, Exclamation, Information };
+wxBitmap DrawMessageIcon(MessageIcon kind, int size);
 
 }  // namespace zel::wx

@@ -1,15 +1,33 @@
 #include "WxDialog.h"
 
+#include "DialogLook.h"
+#include "WorkArea.h"
+
 #include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/ctrlsub.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
 #include <wx/gbsizer.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace zel::wx {
 namespace {
 
+// Rows are spaced by a border above and below each control rather than by the grid's gap, so that a row
+// whose controls are all hidden takes no room at all.
+constexpr int kRowSpacing = 4;
+constexpr int kColumnGap = 12;
+// A list or label whose text is wider than this is cut rather than widening the dialog past a screen.
+constexpr int kWidestControl = 600;
+
 long DialogStyle(const DialogTemplate& t) {
+    if (t.style & tmpl::Banner) return wxBORDER_SIMPLE;
     if (t.style & tmpl::NoCaption) return wxBORDER_SIMPLE | wxSTAY_ON_TOP;
     return wxDEFAULT_DIALOG_STYLE;
 }
@@ -25,14 +43,51 @@ int SizerFlags(ControlKind kind) {
     }
 }
 
+// The width a control needs to show its text whole; 0 for the controls whose content scrolls.
+int NeededWidth(wxWindow* w) {
+    if (dynamic_cast<wxStaticBox*>(w)) return 0;
+    if (dynamic_cast<wxStaticText*>(w) || dynamic_cast<wxCheckBox*>(w) || dynamic_cast<wxRadioButton*>(w) ||
+        dynamic_cast<wxButton*>(w) || dynamic_cast<wxItemContainerImmutable*>(w))
+        return w->GetBestSize().GetWidth();
+    return 0;
+}
+
+// The widest label in a grid's first column, and the grid's row count.
+std::pair<int, int> FirstColumn(wxGridBagSizer& grid) {
+    int widest = 0, rows = 0;
+    for (wxSizerItem* item : grid.GetChildren()) {
+        auto* cell = static_cast<wxGBSizerItem*>(item);
+        int endRow = 0, endCol = 0;
+        cell->GetEndPos(endRow, endCol);
+        rows = std::max(rows, endRow + 1);
+        if (cell->GetPos().GetCol() == 0 && cell->GetSpan().GetColspan() == 1 && item->IsWindow())
+            widest = std::max(widest, item->GetWindow()->GetBestSize().GetWidth());
+    }
+    return {widest, rows};
+}
+
+// A column at the left edge lines its fields up with the fields above it: both first columns get the width
+// of the wider (an empty row of that width at the foot of each).
+void AlignFirstColumns(wxGridBagSizer& outer, wxGridBagSizer& column) {
+    const auto [outerWidth, outerRows] = FirstColumn(outer);
+    const auto [columnWidth, columnRows] = FirstColumn(column);
+    const int width = std::max(outerWidth, columnWidth);
+    outer.Add(width, 0, wxGBPosition(outerRows, 0));
+    column.Add(width, 0, wxGBPosition(columnRows, 0));
+}
+
 }  // namespace
 
 WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitmaps)
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8(model.GetWindowText().c_str()), wxDefaultPosition, wxDefaultSize,
                DialogStyle(*model.GetTemplate())),
       m_model(model),
-      m_bitmaps(bitmaps) {
+      m_bitmaps(bitmaps),
+      m_banner((model.GetTemplate()->style & tmpl::Banner) != 0),
+      m_fixedSize((model.GetTemplate()->style & tmpl::FixedSize) != 0) {
     const DialogTemplate& t = *model.GetTemplate();
+    if (m_banner) PrepareBannerWindow(*this);
+    else if (!(t.style & tmpl::NoCaption)) UseDialogLook(*this);
     // Every control's widget, parented where its sizer will place it (group boxes first, so their
     // members can sit inside them).
     m_bindings.resize(t.controls.size());
@@ -41,7 +96,8 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
         const ControlTemplate& c = t.controls[i];
         if (c.kind != ControlKind::GroupBox) continue;
         m_bindings[i] = MakeBinding(this, model.GetControls()[i], &model, c, bitmaps);
-        boxes[c.id] = m_bindings[i]->Widget();
+        if (c.style & tmpl::Borderless) m_bindings[i]->Widget()->Hide();  // only its grid shows; its fields are ours
+        else boxes[c.id] = m_bindings[i]->Widget();
     }
     for (std::size_t i = 0; i < t.controls.size(); ++i) {
         const ControlTemplate& c = t.controls[i];
@@ -53,8 +109,8 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
     for (auto& b : m_bindings) b->relayout = [this] { Relayout(); };
 
     auto* top = new wxBoxSizer(wxVERTICAL);
-    const bool fixed = (t.style & tmpl::FixedSize) != 0;
-    top->Add(BuildGrid(this, 0), 1, wxEXPAND | wxALL, fixed ? 0 : 12);
+    const bool fixed = m_fixedSize;
+    top->Add(BuildGrid(0), 1, wxEXPAND | wxALL, fixed ? 0 : 12 - kRowSpacing / 2);
     // The button row: the platform's own order for OK and Cancel, other buttons before them.
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     auto* std = new wxStdDialogButtonSizer();
@@ -92,6 +148,11 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
         if (!m_detached) m_model.UserCancel();
     });
+    // Lists filled and labels changed by the code after the first layout.
+    Bind(wxEVT_IDLE, [this](wxIdleEvent& e) {
+        e.Skip();
+        if (m_laidOut && !m_detached && !m_fixedSize && WidenWhereCut()) Relayout();
+    });
 }
 
 WxDialog::~WxDialog() {
@@ -106,34 +167,59 @@ void WxDialog::Detach() {
     if (m_model.GetObserver() == this) m_model.SetObserver(nullptr);
 }
 
-wxSizer* WxDialog::BuildGrid(wxWindow* parent, int groupId) {
+wxGridBagSizer* WxDialog::BuildGrid(int groupId) {
     const DialogTemplate& t = *m_model.GetTemplate();
-    auto* grid = new wxGridBagSizer(6, 12);
+    auto* grid = new wxGridBagSizer(0, m_fixedSize ? 0 : kColumnGap);
+    grid->SetEmptyCellSize(wxSize(0, 0));
+    const int spacing = m_fixedSize ? 0 : kRowSpacing / 2;
+    std::vector<wxGridBagSizer*> leftColumns;
     for (std::size_t i = 0; i < t.controls.size(); ++i) {
         const ControlTemplate& c = t.controls[i];
         if (c.group != groupId || c.row == kButtonRow) continue;
         const wxGBPosition pos(c.row, c.col);
         const wxGBSpan span(c.rowSpan, c.colSpan);
-        if (c.kind == ControlKind::GroupBox) {
+        if (c.kind == ControlKind::GroupBox && (c.style & tmpl::Borderless)) {
+            wxGridBagSizer* column = BuildGrid(c.id);
+            grid->Add(column, pos, span, wxEXPAND);
+            if (c.col == 0) leftColumns.push_back(column);
+        } else if (c.kind == ControlKind::GroupBox) {
             auto* box = static_cast<wxStaticBox*>(m_bindings[i]->Widget());
             auto* boxSizer = new wxStaticBoxSizer(box, wxVERTICAL);
-            boxSizer->Add(BuildGrid(box, c.id), 1, wxEXPAND | wxALL, 6);
-            grid->Add(boxSizer, pos, span, wxEXPAND);
+            boxSizer->Add(BuildGrid(c.id), 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
+            grid->Add(boxSizer, pos, span, wxEXPAND | wxTOP | wxBOTTOM, spacing);
         } else {
-            grid->Add(m_bindings[i]->Widget(), pos, span, SizerFlags(c.kind) | ((c.style & tmpl::Expand) ? wxEXPAND : 0));
+            const int flags = SizerFlags(c.kind) | ((c.style & tmpl::Expand) ? wxEXPAND : 0);
+            grid->Add(m_bindings[i]->Widget(), pos, span, flags | wxTOP | wxBOTTOM, spacing);
         }
     }
-    (void)parent;
+    for (wxGridBagSizer* column : leftColumns) AlignFirstColumns(*grid, *column);
     return grid;
 }
 
+bool WxDialog::WidenWhereCut() {
+    bool changed = false;
+    for (const auto& b : m_bindings) {
+        wxWindow* w = b->Widget();
+        const wxSize min = w->GetMinSize();
+        if (min.GetWidth() < 0) continue;  // sized by its own best size already
+        const int needed = std::min(NeededWidth(w), kWidestControl);
+        if (needed > min.GetWidth()) {
+            w->SetMinSize(wxSize(needed, min.GetHeight()));
+            changed = true;
+        }
+    }
+    return changed;
+}
+
 void WxDialog::FinishLayout() {
-    const DialogTemplate& t = *m_model.GetTemplate();
-    if (!(t.style & tmpl::FixedSize)) {
+    if (!m_fixedSize) {
+        WidenWhereCut();
         Layout();
         Fit();
         SetMinSize(GetSize());
-        CentreOnParent();
+        // A splash belongs to the screen; a dialog to the window it was opened from.
+        if (m_model.GetTemplate()->style & tmpl::NoCaption) CentreOnScreen();
+        else CentreOnParent();
     } else {
         Layout();
     }
@@ -141,12 +227,23 @@ void WxDialog::FinishLayout() {
 }
 
 void WxDialog::Relayout() {
-    if (!m_laidOut) return;
+    if (!m_laidOut || m_fixedSize) return;
+    WidenWhereCut();
     Layout();
-    // Grow when controls appear; keep the size otherwise (a dialog that shrinks as fields hide jumps).
+    // The height follows the rows shown; the width only grows (a dialog narrowing as fields hide jumps).
     const wxSize best = GetSizer()->ComputeFittingWindowSize(this);
     const wxSize now = GetSize();
-    if (best.x > now.x || best.y > now.y) SetSize(wxSize(std::max(best.x, now.x), std::max(best.y, now.y)));
+    const wxSize wanted(std::max(best.GetWidth(), now.GetWidth()), best.GetHeight());
+    if (wanted == now) return;
+    SetMinSize(wanted);
+    SetSize(wanted);
+    Layout();
+    KeepInside(*this, MainDisplayArea(this));
+}
+
+void WxDialog::Placed() {
+    if (m_banner && IsShown()) ReserveBottomStrip(*this);
+    if (onPlaced) onPlaced();
 }
 
 wxWindow* WxDialog::WidgetOf(int id) const {
@@ -175,9 +272,13 @@ void WxDialog::OnWndChanged(CWnd& /*wnd*/, WndChange what) {
         const CPoint p = m_model.GetPosition();
         const CSize s = m_model.GetSize();
         SetSize(p.x, p.y, s.cx > 0 ? s.cx : -1, s.cy > 0 ? s.cy : -1);
+        Placed();
         break;
     }
-    case WndChange::Visible: Show(m_model.IsWindowVisible()); break;
+    case WndChange::Visible:
+        Show(m_model.IsWindowVisible());
+        Placed();
+        break;
     case WndChange::Destroyed: Detach(); break;
     default: break;
     }

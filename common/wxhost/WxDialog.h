@@ -1,11 +1,15 @@
 #pragma once
 // A dialog window built from its template with sizers: a grid of rows (group boxes hold their own grid),
-// the button row at the bottom in the platform's order.
+// the button row at the bottom in the platform's order. A row whose controls are all hidden takes no room;
+// a label or list is never narrower than its text (up to a limit), and the window follows both.
 
 #include "WxControls.h"
 
 #include <wx/dialog.h>
 
+class wxGridBagSizer;
+
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -20,6 +24,10 @@ public:
     CDialog& Model() { return m_model; }
     // Sizes the window to its controls (after OnInitDialog), centred on its parent.
     void FinishLayout();
+    // The program's banner (a strip of the screen of its own).
+    bool IsBanner() const { return m_banner; }
+    // Called after the window was moved, shown or hidden by its model.
+    std::function<void()> onPlaced;
     void OnWndChanged(CWnd& wnd, WndChange what) override;
     // Stops all talk with the model (a modeless window whose model ends before the window is gone).
     void Detach();
@@ -27,13 +35,18 @@ public:
     wxWindow* WidgetOf(int id) const;
 
 private:
-    wxSizer* BuildGrid(wxWindow* parent, int groupId);
+    wxGridBagSizer* BuildGrid(int groupId);
     void Relayout();
+    // Gives every label, button and list the width its text needs; true when one changed.
+    bool WidenWhereCut();
+    void Placed();
     void OnCharHook(wxKeyEvent& e);
 
     CDialog& m_model;
     const BitmapProvider& m_bitmaps;
     std::vector<std::unique_ptr<ControlBinding>> m_bindings;  // in template order
+    const bool m_banner;
+    const bool m_fixedSize;
     bool m_laidOut = false;
     bool m_detached = false;
 };

@@ -1,5 +1,6 @@
 #include "WxFrames.h"
 
+#include "WorkArea.h"
 #include "WxHost.h"
 
 #include <wx/mdi.h>
@@ -29,17 +30,28 @@ void FillMenu(wxMenu& out, const CMenu& menu) {
     }
 }
 
-void ApplyStates(wxMenuBar& bar, const CMenu& menu) {
+// Item by item, in the order both were built: a command that sits in two menus has two items of the same id,
+// and a look-up by id would reach only the first.
+void ApplyStates(wxMenu& out, const CMenu& menu) {
+    const wxMenuItemList& items = out.GetMenuItems();
+    if (items.GetCount() != menu.Items().size()) return;
+    auto node = items.GetFirst();
     for (const CMenu::Item& item : menu.Items()) {
+        wxMenuItem* mi = node->GetData();
+        node = node->GetNext();
         if (item.popup) {
-            ApplyStates(bar, *item.popup);
+            if (wxMenu* sub = mi->GetSubMenu()) ApplyStates(*sub, *item.popup);
         } else if (!item.separator && item.id != 0) {
-            if (wxMenuItem* mi = bar.FindItem(ToWxId(item.id))) {
-                mi->Enable(item.enabled);
-                if (mi->IsCheckable()) mi->Check(item.checked);
-            }
+            if (mi->IsEnabled() != item.enabled) mi->Enable(item.enabled);
+            if (mi->IsCheckable() && mi->IsChecked() != item.checked) mi->Check(item.checked);
         }
     }
+}
+
+void ApplyStates(wxMenuBar& bar, const CMenu& menu) {
+    if (bar.GetMenuCount() != menu.Items().size()) return;
+    for (std::size_t i = 0; i < menu.Items().size(); ++i)
+        if (const CMenu* popup = menu.Items()[i].popup.get()) ApplyStates(*bar.GetMenu(i), *popup);
 }
 
 // The key of an accelerator table: letters upper case, function keys as VK_F1...
@@ -92,10 +104,12 @@ WxFrameHost::WxFrameHost(CFrameWnd& model, WxHost& host, const std::string& titl
         e.Skip();
     });
     m_frame->Bind(wxEVT_CHAR_HOOK, &WxFrameHost::OnCharHook, this);
-    if (model.GetShowState() == SW_SHOWMAXIMIZED) m_frame->Maximize();
+    host.onMainWindowAreaChanged = [this] { FitIntoArea(); };
+    FitIntoArea();
 }
 
 WxFrameHost::~WxFrameHost() {
+    m_host.onMainWindowAreaChanged = nullptr;
     if (m_model.GetObserver() == this) m_model.SetObserver(nullptr);
     if (CToolBar* t = m_model.GetToolBar(); t && t->GetObserver() == this) t->SetObserver(nullptr);
     if (CStatusBar* s = m_model.GetStatusBar(); s && s->GetObserver() == this) s->SetObserver(nullptr);
@@ -116,6 +130,10 @@ void WxFrameHost::RebuildMenuBar() {
         bar->Append(popup, W(top.text));
     }
     m_frame->SetMenuBar(bar);
+}
+
+void WxFrameHost::FitIntoArea() {
+    FitInto(*m_frame, m_host.MainWindowArea(), m_model.GetShowState() == SW_SHOWMAXIMIZED);
 }
 
 void WxFrameHost::MirrorMenuStates() {
@@ -253,9 +271,7 @@ void WxFrameHost::OnWndChanged(CWnd& wnd, WndChange what) {
             MirrorMenuStates();
             break;
         case WndChange::Text: m_frame->SetTitle(W(m_model.GetWindowText())); break;
-        case WndChange::Position:
-            if (m_model.GetShowState() == SW_SHOWMAXIMIZED) m_frame->Maximize();
-            break;
+        case WndChange::Position: FitIntoArea(); break;
         default: break;
         }
     }

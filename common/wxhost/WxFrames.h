@@ -1,6 +1,7 @@
 #pragma once
 // Frames on screen: the main frame (multiple documents as GTK tabs, or one document) with its menu bar,
-// tool bar and status bar mirrored from the frame model; child frames holding their view's widget.
+// tool bar and status bar mirrored from the frame model; child frames holding their view's widget. The main
+// frame keeps out of the banner's strip.
 
 #include "Frame.h"
 #include "WxControls.h"
@@ -44,6 +45,9 @@ private:
     void MirrorToolBar();
     void MirrorStatusBar();
     void MirrorMenuStates();
+    // Inside the part of the screen the host leaves to the main window (out of the banner's strip);
+    // maximized there when the model says so.
+    void FitIntoArea();
     void OnCharHook(wxKeyEvent& e);
 
     CFrameWnd& m_model;

@@ -2,8 +2,10 @@
 
 #include "Menu.h"
 #include "UiProbe.h"
+#include "MessageBoxIcon.h"
 #include "WxControls.h"
 #include "WxDialog.h"
+#include "WorkArea.h"
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
@@ -81,15 +83,31 @@ void WxHost::Install(CAppContext& context) {
 }
 
 wxWindow* WxHost::Parent() const {
-    if (!m_open.empty()) return m_open.back();
+    if (!m_modal.empty()) return m_modal.back();
     if (parentWindow) return parentWindow;
-    return wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+    wxWindow* top = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+    for (WxDialog* d : m_modeless)
+        if (d == top) return nullptr;
+    return top;
 }
 
 WxDialog* WxHost::FindWindowOf(const CDialog& dialog) const {
-    for (WxDialog* d : m_open)
+    for (WxDialog* d : m_modal)
+        if (&d->Model() == &dialog) return d;
+    for (WxDialog* d : m_modeless)
         if (&d->Model() == &dialog) return d;
     return nullptr;
+}
+
+wxRect WxHost::MainWindowArea() const {
+    wxRect area = MainDisplayArea(parentWindow);
+    for (WxDialog* d : m_modeless)
+        if (d->IsBanner() && d->IsShown()) area = AreaAbove(area, d->GetScreenRect());
+    return area;
+}
+
+void WxHost::BannerMoved() {
+    if (onMainWindowAreaChanged) onMainWindowAreaChanged();
 }
 
 int WxHost::RunModal(CDialog& dialog) {
@@ -97,7 +115,7 @@ int WxHost::RunModal(CDialog& dialog) {
     int result = -1;
     {
         WxDialog window(Parent(), dialog, m_bitmaps);
-        m_open.push_back(&window);
+        m_modal.push_back(&window);
         dialog.InitDialogModel();
         window.FinishLayout();
         if (!dialog.IsEnded()) {
@@ -110,7 +128,7 @@ int WxHost::RunModal(CDialog& dialog) {
             window.ShowModal();
         }
         result = dialog.GetModalResult();
-        m_open.pop_back();
+        m_modal.pop_back();
     }
     dialog.DestroyWindowModel();
     return result;
@@ -119,7 +137,8 @@ int WxHost::RunModal(CDialog& dialog) {
 bool WxHost::CreateModeless(CDialog& dialog) {
     if (!dialog.CreateWindowModel()) return false;
     auto* window = new WxDialog(Parent(), dialog, m_bitmaps);
-    m_open.insert(m_open.begin(), window);  // modeless ones never parent the modal dialogs
+    m_modeless.push_back(window);
+    if (window->IsBanner()) window->onPlaced = [this] { BannerMoved(); };
     dialog.InitDialogModel();
     window->FinishLayout();
     window->Show();
@@ -127,12 +146,15 @@ bool WxHost::CreateModeless(CDialog& dialog) {
 }
 
 void WxHost::DestroyModeless(CDialog& dialog) {
-    for (auto it = m_open.begin(); it != m_open.end(); ++it) {
+    for (auto it = m_modeless.begin(); it != m_modeless.end(); ++it) {
         if (&(*it)->Model() == &dialog) {
             WxDialog* w = *it;
-            m_open.erase(it);
+            m_modeless.erase(it);
+            const bool banner = w->IsBanner();
             w->Detach();  // the model goes now; the window when wx is done with it
+            w->Hide();
             w->Destroy();
+            if (banner) BannerMoved();
             return;
         }
     }
@@ -184,12 +206,13 @@ int WxHost::MessageBox(const std::string& text, const std::string& caption, unsi
     case MB_YESNOCANCEL: style = wxYES_NO | wxCANCEL; break;
     default: style = wxOK; break;
     }
+    MessageIcon icon = MessageIcon::None;
     switch (type & MB_ICON_MASK) {
-    case MB_ICONERROR: style |= wxICON_ERROR; break;
-    case MB_ICONQUESTION: style |= wxICON_QUESTION; break;
-    case MB_ICONWARNING: style |= wxICON_WARNING; break;
-    case MB_ICONINFORMATION: style |= wxICON_INFORMATION; break;
-    default: break;
+    case MB_ICONERROR: style |= wxICON_ERROR; icon = MessageIcon::Stop; break;
+    case MB_ICONQUESTION: style |= wxICON_QUESTION; icon = MessageIcon::Question; break;
+    case MB_ICONWARNING: style |= wxICON_WARNING; icon = MessageIcon::Exclamation; break;
+    case MB_ICONINFORMATION: style |= wxICON_INFORMATION; icon = MessageIcon::Information; break;
+    default: style |= wxICON_NONE; break;
     }
     wxMessageDialog box(Parent(), W(text), W(caption), style);
     // The buttons' texts in Portuguese whatever catalogues wx finds.
@@ -205,6 +228,7 @@ int WxHost::MessageBox(const std::string& text, const std::string& caption, unsi
         shown.Bind(wxEVT_TIMER, [this, &box](wxTimerEvent&) { onMessageShown(box); });
         shown.StartOnce(400);
     }
+    const ScopedMessageBoxIcon picture(DrawMessageIcon(icon, 48));
     switch (box.ShowModal()) {
     case wxID_OK: return IDOK;
     case wxID_YES: return IDYES;

@@ -8,6 +8,8 @@
 #include "Program.h"
 #include "WxBitmaps.h"
 
+#include <wx/gdicmn.h>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -56,11 +58,22 @@ public:
     // The window new dialogs belong to (the main frame).
     wxWindow* parentWindow = nullptr;
     WxDialog* FindWindowOf(const CDialog& dialog) const;
+    // The window the next dialog, message box or popup menu is centred on: the innermost modal dialog, else
+    // the main frame. A modeless window (the banner, a splash) is never one.
+    wxWindow* Parent() const;
+
+    // The part of the screen the main window may take: the display's work area less the strip a banner
+    // keeps at the bottom (empty rectangle: no display).
+    wxRect MainWindowArea() const;
+    // Called when that area changes (a banner shown, moved or gone).
+    std::function<void()> onMainWindowAreaChanged;
 
 private:
-    wxWindow* Parent() const;
+    void BannerMoved();
+
     BitmapProvider m_bitmaps;
-    std::vector<WxDialog*> m_open;
+    std::vector<WxDialog*> m_modal;     // innermost last
+    std::vector<WxDialog*> m_modeless;  // banner, splash
     std::unique_ptr<UiProbe> m_probe;  // only when a test asks for one
 };
 

@@ -75,8 +75,9 @@ DialogTemplate MakeCaracteristicas()
     c.push_back(Label("Desde a origem na partida :", 1, 2).In(IDC_GRUPO_QUEDA));
     c.push_back(Numero(IDC_QUEDA_PARTIDA_ORIGEM, "###.#", 6).At(1, 3).In(IDC_GRUPO_QUEDA).DisabledAtStart());
 
-    c.push_back(CheckBox(IDC_DISPENSAR_CONTATO_INDIRETO, "Dispensar contatos &indiretos", 13, 0).Span(3));
-    c.push_back(CheckBox(IDC_DISPENSAR_SOBRECARGA, "Dispensar so&brecarga", 13, 3).Span(3));
+    // In the right column's free rows, which keeps the dialog inside a 768-pixel screen.
+    c.push_back(CheckBox(IDC_DISPENSAR_CONTATO_INDIRETO, "Dispensar contatos &indiretos", 9, 3).Span(3));
+    c.push_back(CheckBox(IDC_DISPENSAR_SOBRECARGA, "Dispensar so&brecarga", 10, 3).Span(3));
     c.push_back(CheckBox(IDC_CONTEM_CARGA, "Circuito contém car&ga(s) não motor", 14, 0).Span(3));
     c.push_back(CheckBox(IDC_CONTEM_MOTOR, "Circuito contém &motor(es)", 14, 3).Span(3));
 

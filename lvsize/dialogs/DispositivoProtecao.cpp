@@ -18,7 +18,6 @@ const DialogTemplate kDispositivoProtecao = {IDD_DISPOSITIVO_PROTECAO, "Disposit
     Label("Dispositivo de &proteção:", 1, 0), DropList(IDC_DISPOSITIVO_PROTECAO, 1, 1).Sorted().Width(32).Span(2),
     Label("Fator de &correção para temperatura diferente de 40oC:", 2, 0, IDC_ROTULO_FATOR_CORRECAO),
     MaskedEdit(IDC_FATOR_CORRECAO, "#.##", 2, 1).Width(6).Style(tmpl::AlignRight),
-    Label("", 2, 2),
     OkButton(), CancelButton()}};
 
 }  // namespace

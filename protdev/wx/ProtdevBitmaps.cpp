@@ -49,21 +49,9 @@ wxBitmap TreeImages()
 
 wxBitmap Splash()
 {
-    const int width = 420, height = 180;
-    wxBitmap bmp(width, height);
-    wxMemoryDC dc(bmp);
-    dc.GradientFillLinear(wxRect(0, 0, width, height), wxColour(40, 120, 60), wxColour(250, 250, 250), wxSOUTH);
-    dc.DrawBitmap(zel::wx::DrawProgramIcon(Program::Protdev, 64), 24, 30, true);
-    dc.SetTextForeground(*wxWHITE);
-    dc.SetFont(wxFont(wxFontInfo(26).Bold()));
-    dc.DrawText("Protdev", 104, 30);
-    dc.SetFont(wxFont(wxFontInfo(11)));
-    dc.DrawText(wxString::FromUTF8("Dispositivos de proteção de baixa tensão"), 104, 76);
-    dc.SetTextForeground(wxColour(40, 40, 40));
-    dc.SetFont(wxFont(wxFontInfo(9)));
-    dc.DrawText(wxString::FromUTF8("Versão 4.0 — abrindo a biblioteca ZelBt01.zel ..."), 24, height - 30);
-    dc.SelectObject(wxNullBitmap);
-    return bmp;
+    return zel::wx::DrawSplash(Program::Protdev, "Protdev", wxColour(40, 120, 60),
+                               wxString::FromUTF8("Dispositivos de proteção de baixa tensão"),
+                               wxString::FromUTF8("Versão 4.0 — abrindo a biblioteca ZelBt01.zel ..."));
 }
 
 }  // namespace
