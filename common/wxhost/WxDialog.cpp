@@ -6,11 +6,11 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/ctrlsub.h>
-#include <wx/radiobut.h>
-#include <wx/stattext.h>
 #include <wx/gbsizer.h>
+#include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <algorithm>
@@ -45,7 +45,6 @@ int SizerFlags(ControlKind kind) {
 
 // The width a control needs to show its text whole; 0 for the controls whose content scrolls.
 int NeededWidth(wxWindow* w) {
-    if (dynamic_cast<wxStaticBox*>(w)) return 0;
     if (dynamic_cast<wxStaticText*>(w) || dynamic_cast<wxCheckBox*>(w) || dynamic_cast<wxRadioButton*>(w) ||
         dynamic_cast<wxButton*>(w) || dynamic_cast<wxItemContainerImmutable*>(w))
         return w->GetBestSize().GetWidth();
@@ -96,7 +95,8 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
         const ControlTemplate& c = t.controls[i];
         if (c.kind != ControlKind::GroupBox) continue;
         m_bindings[i] = MakeBinding(this, model.GetControls()[i], &model, c, bitmaps);
-        if (c.style & tmpl::Borderless) m_bindings[i]->Widget()->Hide();  // only its grid shows; its fields are ours
+        // A column is drawn as nothing: only its grid counts, and its fields are the dialog's own children.
+        if (c.style & tmpl::Borderless) m_bindings[i]->Widget()->Hide();
         else boxes[c.id] = m_bindings[i]->Widget();
     }
     for (std::size_t i = 0; i < t.controls.size(); ++i) {
@@ -109,8 +109,7 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
     for (auto& b : m_bindings) b->relayout = [this] { Relayout(); };
 
     auto* top = new wxBoxSizer(wxVERTICAL);
-    const bool fixed = m_fixedSize;
-    top->Add(BuildGrid(0), 1, wxEXPAND | wxALL, fixed ? 0 : 12 - kRowSpacing / 2);
+    top->Add(BuildGrid(0), 1, wxEXPAND | wxALL, m_fixedSize ? 0 : 12 - kRowSpacing / 2);
     // The button row: the platform's own order for OK and Cancel, other buttons before them.
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     auto* std = new wxStdDialogButtonSizer();
@@ -141,7 +140,7 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
         delete std;
     }
     SetSizer(top);
-    if (fixed) SetClientSize(t.width, t.height);
+    if (m_fixedSize) SetClientSize(t.width, t.height);
 
     model.SetObserver(this);
     Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);

@@ -7,12 +7,12 @@
 
 #include <wx/dialog.h>
 
-class wxGridBagSizer;
-
 #include <functional>
 #include <map>
 #include <memory>
 #include <vector>
+
+class wxGridBagSizer;
 
 namespace zel::wx {
 

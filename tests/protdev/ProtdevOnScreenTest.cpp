@@ -19,7 +19,6 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/image.h>
 #include <wx/menu.h>
 
 #include <filesystem>
@@ -27,27 +26,9 @@
 
 namespace fs = std::filesystem;
 
-class OnScreenApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(OnScreenApp);
-
 namespace {
 
 using zeltest::ScreenTour;
-
-// The first item under parent at a depth (1: its children).
-HTREEITEM Primeiro(CTreeCtrl& tree, HTREEITEM parent, int depth)
-{
-    HTREEITEM item = tree.GetChildItem(parent);
-    if (depth <= 1 || !item)
-        return item;
-    for (; item; item = tree.GetNextSiblingItem(item))
-        if (HTREEITEM inner = Primeiro(tree, item, depth - 1))
-            return inner;
-    return nullptr;
-}
 
 // Every item of the menu bar carrying the command, whichever menu holds it, after each menu was opened.
 std::vector<wxMenuItem*> ItensAbertos(wxFrame& frame, int command)
@@ -69,14 +50,7 @@ std::vector<wxMenuItem*> ItensAbertos(wxFrame& frame, int command)
 
 TEST(ProtdevNaTela, CadaDialogoCabeNaTelaCentradoNaJanelaPrincipal)
 {
-    ASSERT_TRUE(zel::wx::UsePortugueseLocale());
-    int argc = 1;
-    char nome[] = "protdev_on_screen_gui";
-    char* argv[] = {nome, nullptr};
-    ASSERT_TRUE(wxEntryStart(argc, argv));
-    ASSERT_TRUE(wxTheApp->CallOnInit());
-    zel::wx::InitWxLocale();
-    wxInitAllImageHandlers();
+    ASSERT_TRUE(zeltest::StartWx("protdev_on_screen_gui"));
 
     zeltest::TempDir dir;
     fs::copy_file(std::string(ZEL_DATA_DIR) + "/ZelBt01.zel", dir.File("ZelBt01.zel"));
@@ -112,8 +86,9 @@ TEST(ProtdevNaTela, CadaDialogoCabeNaTelaCentradoNaJanelaPrincipal)
         CTreeCtrl& tree = app.GetView()->GetTreeCtrl();
         HTREEITEM disjuntores = tree.GetRootItem();
         HTREEITEM fusiveis = tree.GetNextSiblingItem(disjuntores);
-        HTREEITEM disjuntor = Primeiro(tree, disjuntores, 2);
-        HTREEITEM fusivel = Primeiro(tree, fusiveis, 1);
+        // Breakers sit under their voltage, fuses right under their root.
+        HTREEITEM disjuntor = tree.GetChildItem(tree.GetChildItem(disjuntores));
+        HTREEITEM fusivel = tree.GetChildItem(fusiveis);
         ASSERT_TRUE(disjuntor && fusivel);
         EXPECT_EQ(windows.MainWindow()->GetScreenRect(), wxRect(0, 0, 1366, 768)) << "maximized: the whole screen";
         EXPECT_TRUE(zeltest::SaveWholeScreen(tour.Path("principal-tela")));
@@ -190,5 +165,5 @@ TEST(ProtdevNaTela, CadaDialogoCabeNaTelaCentradoNaJanelaPrincipal)
         windows.Finish(app);
         ScreenTour::Pump(5);
     }
-    wxEntryCleanup();
+    zeltest::StopWx();
 }

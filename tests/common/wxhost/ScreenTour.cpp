@@ -4,6 +4,8 @@
 #include "ScreenTour.h"
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 #include <wx/window.h>
@@ -12,6 +14,13 @@
 
 #include <cstdio>
 #include <filesystem>
+
+// The application object of the test programs that use the tour (wx wants one; the tests run the loop).
+class ScreenTestApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+wxIMPLEMENT_APP_NO_MAIN(ScreenTestApp);
 
 namespace zeltest {
 namespace {
@@ -24,6 +33,21 @@ wxColour PictureOf(long style) {
 }
 
 }  // namespace
+
+bool StartWx(const char* programName) {
+    if (!zel::wx::UsePortugueseLocale()) return false;
+    static std::string name;
+    static char* argv[] = {nullptr, nullptr};
+    name = programName;
+    argv[0] = name.data();
+    int argc = 1;
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return false;
+    zel::wx::InitWxLocale();
+    wxInitAllImageHandlers();
+    return true;
+}
+
+void StopWx() { wxEntryCleanup(); }
 
 ScreenTour::ScreenTour(std::string folder, std::string prefix) : m_folder(std::move(folder)), m_prefix(std::move(prefix)) {
     std::filesystem::create_directories(m_folder);

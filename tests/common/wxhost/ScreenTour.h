@@ -18,6 +18,10 @@
 
 namespace zeltest {
 
+// Starts wx for a test program (in Brazilian Portuguese, with the image handlers); false when it cannot.
+bool StartWx(const char* programName);
+void StopWx();
+
 class ScreenTour {
 public:
     using Step = std::function<void(zel::wx::WxDialog&)>;

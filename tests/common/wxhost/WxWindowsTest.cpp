@@ -5,14 +5,13 @@
 // <build>/screenshots/wxhost-windows.
 #include "Banner.h"
 #include "MainFrame.h"
-#include "ScreenChecks.h"
+#include "ScreenTour.h"
 #include "WxDialog.h"
 #include "WxFrames.h"
 #include "WxHost.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/image.h>
 #include <wx/menu.h>
 #include <wx/utils.h>
 
@@ -22,12 +21,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-class WindowsTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(WindowsTestApp);
 
 namespace {
 
@@ -41,24 +34,10 @@ std::string Pasta() {
     return pasta;
 }
 
-void Pump(int rounds = 10) {
-    for (int i = 0; i < rounds; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
-}
-
 class WxEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        ASSERT_TRUE(zel::wx::UsePortugueseLocale());
-        static int argc = 1;
-        static char name[] = "wxhost_windows_gui";
-        static char* argv[] = {name, nullptr};
-        ASSERT_TRUE(wxEntryStart(argc, argv));
-        ASSERT_TRUE(wxTheApp->CallOnInit());
-        zel::wx::InitWxLocale();
-        wxInitAllImageHandlers();
+        ASSERT_TRUE(zeltest::StartWx("wxhost_windows_gui"));
         // Kept by reference in the resource tables.
         static const MenuTemplate menu = {128, {Popup("&Disjuntor", {MenuItem("&Incluir ...", ID_DISJUNTOR_INCLUIR),
                                                                     MenuItem("&Excluir ...", ID_DISPOSITIVO_EXCLUIR)}),
@@ -68,7 +47,7 @@ public:
         RegisterMenu(menu);
         RegisterToolbar(toolbar);
     }
-    void TearDown() override { wxEntryCleanup(); }
+    void TearDown() override { zeltest::StopWx(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const g_wx = ::testing::AddGlobalTestEnvironment(new WxEnvironment);
@@ -137,7 +116,7 @@ protected:
         frameHost->Frame()->Show();
         bannerTemplate = BannerTemplate(168, 170);
         banner = ShowBanner(bannerTemplate);
-        Pump(20);
+        zeltest::ScreenTour::Pump(20);
         ASSERT_TRUE(banner);
         bannerWindow = host.FindWindowOf(*banner);
         ASSERT_NE(bannerWindow, nullptr);
@@ -146,7 +125,7 @@ protected:
         banner.reset();
         frameHost.reset();
         for (wxWindow* w : wxTopLevelWindows) w->Destroy();
-        Pump(5);
+        zeltest::ScreenTour::Pump(5);
     }
     wxWindow* Main() const { return frameHost->Frame(); }
 
@@ -171,7 +150,7 @@ TEST_F(WxWindowsTest, TheMaximizedMainWindowTakesTheScreenAboveTheBanner) {
 
     // The banner gone, the main window takes the screen.
     banner.reset();
-    Pump(10);
+    zeltest::ScreenTour::Pump(10);
     EXPECT_EQ(Main()->GetScreenRect(), wxRect(0, 0, 1366, 768));
 }
 
@@ -181,12 +160,12 @@ TEST_F(WxWindowsTest, NoKeyAndNoCloseRequestTakesTheBannerDown) {
         press.m_keyCode = key;
         press.SetEventObject(bannerWindow);
         bannerWindow->ProcessWindowEvent(press);
-        Pump(3);
+        zeltest::ScreenTour::Pump(3);
         EXPECT_TRUE(bannerWindow->IsShown()) << "key " << key;
         EXPECT_TRUE(banner->IsWindowVisible()) << "key " << key;
     }
     bannerWindow->Close();
-    Pump(3);
+    zeltest::ScreenTour::Pump(3);
     EXPECT_TRUE(bannerWindow->IsShown()) << "close request";
     auto* widget = static_cast<GtkWidget*>(bannerWindow->GetHandle());
     EXPECT_FALSE(gtk_window_get_accept_focus(GTK_WINDOW(widget))) << "the banner never takes the focus";
@@ -203,7 +182,7 @@ TEST_F(WxWindowsTest, DialogsAreCentredOnTheMainWindowWithoutGapsOrCutTexts) {
         EXPECT_TRUE(before.empty()) << zeltest::Lines(before);
         heightBefore = w.GetSize().GetHeight();
         w.Model().UserClickButton(IDC_OCULTAR);
-        Pump(5);
+        zeltest::ScreenTour::Pump(5);
         EXPECT_FALSE(w.WidgetOf(IDC_FATOR)->IsShown());
         EXPECT_TRUE(zel::wx::SaveScreenshot(&w, Pasta() + "/dialogo-sem-fator.png"));
         const zeltest::Faults after = zeltest::DialogFaults(w, nullptr);
@@ -232,7 +211,7 @@ TEST_F(WxWindowsTest, MessageBoxesShowThePictureOfTheirKindCentredOnTheMainWindo
         SCOPED_TRACE(c.name);
         int pixels = -1;
         host.onMessageShown = [&](wxWindow& box) {
-            Pump(3);
+            zeltest::ScreenTour::Pump(3);
             EXPECT_TRUE(zel::wx::SaveScreenshot(&box, Pasta() + "/mensagem-" + c.name + ".png"));
             pixels = zeltest::PixelsNear(box, c.picture, 30);
             const zeltest::Faults faults = zeltest::MessageBoxPlacementFaults(box, Main());
