@@ -13,20 +13,24 @@ function(zel_add_test name)
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# zel_add_gui_test(name SOURCES ... LIBS ... [SCREEN WxHxD]): a GoogleTest program that needs a display,
-# run whole under a virtual X server (1280x1024x24 unless SCREEN says otherwise) as one CTest entry.
+# zel_add_gui_test(name SOURCES ... LIBS ... [SCREEN WxHxD] [SCREENSHOTS folder]): a GoogleTest program that
+# needs a display, run whole under a virtual X server (1280x1024x24 unless SCREEN says otherwise) as one CTest
+# entry, after the pt_BR.UTF-8 locale is there. SCREENSHOTS: ZEL_SCREENSHOT_DIR names <build>/screenshots/folder.
 function(zel_add_gui_test name)
-  cmake_parse_arguments(T "" "SCREEN" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "SCREEN;SCREENSHOTS" "SOURCES;LIBS" ${ARGN})
   if(NOT T_SCREEN)
     set(T_SCREEN 1280x1024x24)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main zel_warnings)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(T_SCREENSHOTS)
+    target_compile_definitions(${name} PRIVATE ZEL_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots/${T_SCREENSHOTS}")
+  endif()
   add_test(NAME ${name}
     COMMAND xvfb-run -a -s "-screen 0 ${T_SCREEN}" $<TARGET_FILE:${name}>
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  set_tests_properties(${name} PROPERTIES LABELS gui TIMEOUT 300
+  set_tests_properties(${name} PROPERTIES LABELS gui TIMEOUT 300 FIXTURES_REQUIRED zel_pt_br_locale
     ENVIRONMENT "NO_AT_BRIDGE=1;GTK_THEME=Adwaita;LANG=pt_BR.UTF-8")
 endfunction()
 
