@@ -66,12 +66,14 @@ BOOL CCalculo::Sobrecarga()
                     float alfa = 0;
                     rs->GetFieldShort("corrente_nominal", In);
                     A = static_cast<float>(m) * static_cast<float>(In) * f;
-                    if (A > Izt)
+                    // NBR 5410 5.3.4.1: IB <= In <= Iz and I2 = alfa In <= 1.45 Iz, each with equality: a
+                    // rating equal to the derated capacity protects it, whatever the last place of the
+                    // single-precision products says.
+                    if (ExcedeCorrente(A, Izt))
                         break;  // this rating and the larger ones are too large for the cable
                     rs->GetFieldFloat("alfa", alfa);
-                    // NBR 5410 5.3.4.1: IB <= In (equality included) and I2 = alfa In <= 1.45 Iz.
                     if (ExcedeCorrente(m_fFd * Id, A) ||
-                        A > 1.45f * m_fIz * m_fKagr * m_fKtemp * static_cast<float>(m_n) / alfa) {
+                        ExcedeCorrente(A, 1.45f * m_fIz * m_fKagr * m_fKtemp * static_cast<float>(m_n) / alfa)) {
                         rs->MoveNext();
                         continue;
                     }
@@ -102,7 +104,7 @@ BOOL CCalculo::Sobrecarga()
                 }
                 if (aceito)
                     break;
-                if (A <= Izt) {
+                if (!ExcedeCorrente(A, Izt)) {
                     // The ratings ran out below the cable's limit.
                     if (m > 1 || m_n == 1)
                         m = static_cast<short>(m_n + 1);

@@ -213,6 +213,43 @@ TEST_F(Norma, E12_EqualityOfDesignCurrentRatingAndAmpacityHolds)
     }
 }
 
+// 5.3.4.1 holds with equality on the cable's side too: In <= Iz and I2 = alfa In <= 1.45 Iz. A cable whose
+// derated capacity equals a breaker's rating is protected by it, although 1.45 x Iz x k / alfa, worked in
+// single precision, lands a unit in the last place below the rating.
+TEST_F(Norma, E12_RatingEqualToTheDeratedCapacityHolds)
+{
+    struct Caso {
+        const char* nome;
+        int dispositivo;
+        float corrente;
+        const char *dispositivoTexto, *criterio;
+    };
+    // F+N+PE 220 V, multi-core Cu PVC in conduit (Tabela 36 B2, 2 loaded: 16 mm2 69 A, 25 mm2 90 A), three
+    // circuits in the conduit (Tabela 42: 0.70): 16 mm2 48.3 A, 25 mm2 63.0 A. A 63 A breaker of curve C or B
+    // (alfa 1.45): IB <= 63 <= 63 and 1.45 x 63 <= 1.45 x 63. Refused, 63 A was the largest rating below the
+    // cable's limit and the sizing stopped with "Não é possível definir um dispositivo de proteção".
+    const Caso casos[] = {
+        {"60 A on curve C", 2, 60, "1 x 63 A", "Capacidade de corrente"},
+        {"63 A on curve C", 2, 63, "1 x 63 A", "Capacidade de corrente"},
+        {"63 A on curve B", 1, 63, "1 x 63 A", "Capacidade de corrente"},
+    };
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(k.nome);
+        Circuito c = Base();
+        c.maneira = 4;
+        c.cabo = 4;
+        c.L = 10;
+        c.corrente = k.corrente;
+        c.dispositivo = k.dispositivo;
+        c.respostas = {{13, 3}};
+        Dimensionar(c);
+
+        Conferir("1 x   25 mm2", k.criterio);
+        EXPECT_EQ(Valor(linhas, "Fator de correção de agrupamento :", 3), "0.70");
+        EXPECT_EQ(Texto(kDispositivo), k.dispositivoTexto);
+    }
+}
+
 // 5.1.2.2.4 (TN: the fault loop's impedance must let the device operate, Zs x Ia <= U0) with the fault
 // loop of the circuit's own metal: aluminium 36 against copper 22.5 mOhm.mm2/m.
 TEST_F(Norma, E13_AluminiumFaultLoopIsAluminiums)
