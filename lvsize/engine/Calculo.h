@@ -8,6 +8,7 @@
 
 #include "ConsultasCatalogo.h"
 #include "DaoRecordsetManual.h"
+#include "SomaFasorial.h"
 #include "TabelaSelecao.h"
 
 #include <memory>
@@ -33,15 +34,6 @@ enum : BYTE {
 // The cable's I2t where it sets no limit, and the breaker's where the current lies off its curve.
 inline constexpr double I2T_SEM_LIMITE = 9999999998.0;
 inline constexpr double I2T_FORA_CURVA = 9999999999.0;
-
-// NBR 5410 5.3.4.1 (IB <= In <= Iz) holds with equality. Design currents are single-precision phasor sums,
-// which may land a few units in the last place above a current they equal (100 A at pf 0.90 sums to
-// 100.000008 A): a current exceeds another only beyond this relative tolerance.
-inline constexpr double TOLERANCIA_CORRENTE = 1e-6;
-inline bool ExcedeCorrente(float corrente, float limite)
-{
-    return static_cast<double>(corrente) > static_cast<double>(limite) * (1.0 + TOLERANCIA_CORRENTE);
-}
 
 class CCalculo {
 public:

@@ -3,6 +3,7 @@
 
 #include "Calculo.h"
 
+#include "SomaFasorial.h"
 #include "SqlValue.h"
 
 #include <algorithm>
@@ -83,7 +84,10 @@ BOOL CCalculo::Capacidade_corrente()
                     }
                     float c = 0;
                     rs.GetFieldFloat("capacidade_corrente", c);
-                    if (!(m_fI / (m_kr * m_kg * m_kt) / m <= c))
+                    // A design current equal to the tabled capacity (NBR 14039:2005/Em1:2021 Tabela 28/29,
+                    // corrected) is carried by it, though its single-precision phasor sum may exceed it by
+                    // a unit in the last place.
+                    if (ExcedeCorrente(m_fI / (m_kr * m_kg * m_kt) / static_cast<float>(m), c))
                         break;
                     if (s < m_S && m == inicial)
                         break;

@@ -117,6 +117,43 @@ TEST(SoundMt, FatorDeAgrupamentoDaSecaoEscolhida)
     EXPECT_EQ(mvtest::Valor(linhas, "Queda de tensão efetiva:"), " 0.5748 %");
 }
 
+// A design current equal to a tabled capacity is carried by that section. The phasor sum of one current,
+// in single precision, lands a unit in the last place above it (125 A at pf 0.9 sums to 125.0000076 A),
+// which once took the next section. Directly buried trefoil (H), Tabela 28 of NBR 14039:2005/Em1:2021 (Cu,
+// 90 C): 25 mm2 105 A, 35 mm2 125 A, 50 mm2 147 A, 95 mm2 211 A, 120 mm2 238 A, 150 mm2 262 A; one circuit
+// (kg 1.00, Tabela 40), soil at 20 C (kt 1.00, Tabela 31) and 2.5 K.m/W (kr 1.00, Tabela 32). 100 m and
+// 5 kA for 0.25 s (S_min = 5000 x 0.5 / 142 = 17.6 mm2) leave the capacity deciding.
+TEST(SoundMt, CorrenteIgualACapacidadeTabelada)
+{
+    const struct {
+        float corrente, fp;
+        short secao;
+        const char* capacidade;
+    } casos[] = {
+        {125, 0.9f, 35, "1 x  125 A"},
+        {238, 0.9f, 120, "1 x  238 A"},
+        {211, 0.92f, 95, "1 x  211 A"},
+        // A hair above the capacity is above it: the tolerance is no margin.
+        {125.01f, 1, 50, "1 x  147 A"},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.corrente);
+        Ambiente a;
+        Circuito c;
+        c.corrente = k.corrente;
+        c.fp = k.fp;
+        c.L = 100;
+        c.icc = 5;
+        a.Inserir(c);
+        const auto r = a.Calcular(1);
+        ASSERT_TRUE(r.ok) << r.erro;
+        EXPECT_EQ(r.S, k.secao);
+        EXPECT_EQ(r.n, 1);
+        EXPECT_EQ(r.criterio, mvsize::CRITERIO_CAPACIDADE);
+        EXPECT_EQ(mvtest::Valor(a.Linhas(1), "Capacidade de condução de corrente:"), k.capacidade);
+    }
+}
+
 // A drop row without values for the layout is no "0 %" candidate: with the 95 mm2 trefoil values
 // missing, the circuit of CapacidadeEnterradoTrifolio takes 120 mm2 (drop 0.5850 % reported, of 120 mm2).
 TEST(SoundMt, LinhaDeQuedaSemValoresNaoECandidata)
