@@ -11,6 +11,7 @@
 // transaction, committed at the end, as a project command may (each circuit's writes are then a savepoint
 // of it); -k keeps the generated project.
 
+#include "Calculo.h"
 #include "EngineRunner.h"
 
 #include "SqlValue.h"
