@@ -91,6 +91,8 @@ private:
     BOOL Agrupamento(short n);
     float Secao_neutro_tabelada(float secao);
     float Secao_protecao_paralelo(float secao, short n);
+    // The smallest nominal section at or above secao; secao itself above the largest.
+    float Secao_nominal_desde(float secao);
     float Neutro_minimo(float secaoHarmonica, BYTE veias);
     float Tensao_falta() const;
     float Corrente_cc_presumida() const { return m_fIkmax * 1000.0f; }  // A, in single as typed

@@ -157,12 +157,16 @@ float CCalculo::Secao_protecao_paralelo(float secao, short n)
         return total;
     if (total <= 35)
         return 16;
-    const float metade = total * 0.5f;
+    return Secao_nominal_desde(total * 0.5f);
+}
+
+float CCalculo::Secao_nominal_desde(float secao)
+{
     const std::string sql = FormatC("SELECT secao_nominal FROM secao WHERE secao_nominal>=%6.2f ORDER BY secao_nominal",
-                                    static_cast<double>(metade));
+                                    static_cast<double>(secao));
     auto rs = m_Consultas.Abrir(Catalogo(), sql);
     if (rs->IsEOF())
-        return metade;
+        return secao;
     float nominal = 0;
     rs->GetFieldFloat("secao_nominal", nominal);
     return nominal;

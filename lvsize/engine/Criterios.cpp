@@ -192,6 +192,14 @@ float CCalculo::Neutro_minimo(float secaoHarmonica, BYTE veias)
         minimo = m_fS;  // two phases with neutral; or above 15 % of third harmonic (6.2.6.2.3)
     else
         minimo = Secao_neutro_tabelada(m_fS);  // up to 15 %: the reduction of Tabela 48 at most (6.2.6.2.6)
+    // A TN system without a separate protective conductor (TN-C) runs its neutral as the PEN: it is the
+    // circuit's protective conductor too, never below Tabela 58 (6.4.3.1.3), the conductor the fault loop of
+    // 5.1.2.2.4 was checked with. With n conductors per phase that section is the total, shared by the n.
+    if (m_bEsquemaTN && !m_bTerra && m_bSistemaFN) {
+        const float pen = Secao_nominal_desde(m_fSecaoProtecao / static_cast<float>(m_n));
+        if (pen > minimo)
+            minimo = pen;
+    }
     return secaoHarmonica > minimo ? secaoHarmonica : minimo;
 }
 

@@ -342,6 +342,52 @@ TEST_F(Norma, E14_NeutralIsDecidedFromTheFinalPhase)
     }
 }
 
+// TN-C: the neutral is the PEN, the circuit's protective conductor as well (Tabela 58, 6.4.3.1.3, is its
+// minimum), and the fault loop of 5.1.2.2.4 returns through it. Tabela 48 alone may leave it below that,
+// while the loop was checked with the Tabela 58 conductor.
+TEST_F(Norma, PENIsNeverBelowTheProtectiveConductor)
+{
+    struct Caso {
+        const char* nome;
+        int sistema, condutores;
+        float secaoImposta;
+        const char *secao, *neutro, *protecao;
+    };
+    // 200 A, 3F+N 380/220 V, single-core Cu PVC in conduit (B1, Tabela 36, 3 loaded: 95 mm2 207 A, 120 mm2
+    // 239 A, 150 mm2 269 A), gG 200 A (it5s 1250 A; 1.6 x 200 <= 1.45 Iz needs 220.7 A: 120 mm2), 320 m.
+    // Lmax = 0.8 x 220 x S / ((S / Sp + 1) x 0.0225 x 1250): 120 mm2 (Sp 70) 276.7 m < 320 m; 150 mm2 (Sp 95)
+    // 364.0 m: 150 mm2 by the fault loop. Tabela 48 gives 70 mm2 for 150 mm2: a separate neutral of TN-S,
+    // but as the PEN the loop would allow only 0.8 x 220 x 150 / ((150 / 70 + 1) x 0.0225 x 1250) = 298.7 m.
+    // The PEN is 95 mm2.
+    // Two conductors of 150 mm2 per phase (imposed; Tabela 42, two circuits: 0.80, 2 x 269 x 0.80 = 430 A) on
+    // two gG 100 A: Tabela 58 on 2 x 150 = 300 mm2 gives 150 mm2, 75 mm2 a conductor, taken up to 95 mm2
+    // (Tabela 48: 70 mm2).
+    const Caso casos[] = {
+        {"TN-S", 5, 0, 0, "1 x  150 mm2", "1 x    70 mm2", "   95 mm2"},
+        {"TN-C", 9, 0, 0, "1 x  150 mm2", "1 x    95 mm2", ""},
+        {"TN-C, two per phase", 9, 2, 150, "2 x  150 mm2", "2 x    95 mm2", ""},
+    };
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(k.nome);
+        Circuito c = Trifasico(k.sistema, 220, true);
+        c.L = 320;
+        c.corrente = 200;
+        c.ikmax = 10;
+        c.quedaRegime = 7;
+        c.cabo = 2;
+        c.condutoresImpostos = k.condutores;
+        c.secaoImposta = k.secaoImposta;
+        Protecao(c, 4);
+        Dimensionar(c);
+
+        ASSERT_TRUE(resultado.ok) << resultado.erro;
+        EXPECT_EQ(Texto(kSecao), k.secao);
+        EXPECT_EQ(Texto(kNeutro), k.neutro);
+        EXPECT_EQ(Texto(kProtecao), k.protecao);
+        EXPECT_TRUE(Tem(linhas, kTN));
+    }
+}
+
 // 5.1.2.2.4 in a TN system without neutral: the fault is between a phase and the protective conductor, at
 // U0 = Uff / sqrt(3), whether or not the circuit carries a neutral. Direct current has no such voltage.
 TEST_F(Norma, E15_ThreePhaseWithoutNeutralIsCheckedAtPhaseToEarthVoltage)
