@@ -354,12 +354,12 @@ TEST_F(Norma, PENIsNeverBelowTheProtectiveConductor)
         const char *secao, *neutro, *protecao;
     };
     // 200 A, 3F+N 380/220 V, single-core Cu PVC in conduit (B1, Tabela 36, 3 loaded: 95 mm2 207 A, 120 mm2
-    // 239 A, 150 mm2 269 A), gG 200 A (it5s 1250 A; 1.6 x 200 <= 1.45 Iz needs 220.7 A: 120 mm2), 320 m.
+    // 239 A, 150 mm2 275 A), gG 200 A (it5s 1250 A; 1.6 x 200 <= 1.45 Iz needs 220.7 A: 120 mm2), 320 m.
     // Lmax = 0.8 x 220 x S / ((S / Sp + 1) x 0.0225 x 1250): 120 mm2 (Sp 70) 276.7 m < 320 m; 150 mm2 (Sp 95)
     // 364.0 m: 150 mm2 by the fault loop. Tabela 48 gives 70 mm2 for 150 mm2: a separate neutral of TN-S,
     // but as the PEN the loop would allow only 0.8 x 220 x 150 / ((150 / 70 + 1) x 0.0225 x 1250) = 298.7 m.
     // The PEN is 95 mm2.
-    // Two conductors of 150 mm2 per phase (imposed; Tabela 42, two circuits: 0.80, 2 x 269 x 0.80 = 430 A) on
+    // Two conductors of 150 mm2 per phase (imposed; Tabela 42, two circuits: 0.80, 2 x 275 x 0.80 = 440 A) on
     // two gG 100 A: Tabela 58 on 2 x 150 = 300 mm2 gives 150 mm2, 75 mm2 a conductor, taken up to 95 mm2
     // (Tabela 48: 70 mm2).
     const Caso casos[] = {
