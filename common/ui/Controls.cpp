@@ -347,6 +347,23 @@ void CComboBox::UserKey(char32_t c) {
     if (i >= 0) UserSelect(i);
 }
 
+void CComboBox::UserMove(Move move) {
+    const int n = GetCount();
+    if (n == 0 || !IsWindowEnabled()) return;
+    constexpr int kPage = 8;  // lines a page key skips
+    const int cur = m_list.sel;
+    int to = cur;
+    switch (move) {
+    case Move::Previous: to = cur < 0 ? 0 : std::max(cur - 1, 0); break;
+    case Move::Next: to = cur < 0 ? 0 : std::min(cur + 1, n - 1); break;
+    case Move::First: to = 0; break;
+    case Move::Last: to = n - 1; break;
+    case Move::PageUp: to = cur < 0 ? 0 : std::max(cur - kPage, 0); break;
+    case Move::PageDown: to = cur < 0 ? 0 : std::min(cur + kPage, n - 1); break;
+    }
+    if (to != cur) UserSelect(to);
+}
+
 void CComboBox::UserEditText(const std::string& text) {
     if (m_style == ComboStyle::DropDownList || text == m_wnd.text) return;
     m_wnd.text = text;

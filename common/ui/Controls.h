@@ -157,6 +157,10 @@ public:
     void UserSelect(int nIndex);
     void UserKey(char32_t c);
     void UserEditText(const std::string& text);
+    // The user moved through the closed list with a key: the line reached is chosen as a click on it would
+    // be (the selection change fires); at an end of the list, or on an empty list, nothing happens.
+    enum class Move { Previous, Next, First, Last, PageUp, PageDown };
+    void UserMove(Move move);
     void AdoptWindow(CWnd& from) override;
 
 protected:

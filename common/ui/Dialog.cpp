@@ -371,6 +371,14 @@ void CDialog::UserFocus(int nID) {
     if (Focusable(w)) w->SetFocus();
 }
 
+void CDialog::UserClickDisabled(int nID) {
+    CWnd* w = GetDlgItem(nID);
+    if (m_ended || !w || Focusable(w)) return;
+    const ControlKind k = w->GetKind();
+    if (k == ControlKind::Static || k == ControlKind::GroupBox || k == ControlKind::Picture) return;
+    MoveFocus(nullptr);
+}
+
 void CDialog::UserClickButton(int nID) {
     auto* b = dynamic_cast<CButton*>(GetDlgItem(nID));
     if (!b || !Focusable(b) || m_ended) return;

@@ -79,6 +79,9 @@ public:
     void UserEnter();
     void UserCancel();
     void UserFocus(int nID);
+    // A click on a control that is disabled (or hidden): the focus leaves the control that had it (its kill
+    // focus runs) and goes to no control, so that nothing typed next lands in a field the user has left.
+    void UserClickDisabled(int nID);
 
     CWnd* m_pParentWnd = nullptr;
 

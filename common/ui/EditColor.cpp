@@ -84,6 +84,9 @@ void CEditColor::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
         if (pass) CEdit::OnChar(nChar, nRepCnt, nFlags);
         return;
     }
+    // The Brazilian decimal comma (typed, or the keypad's decimal key on an ABNT2 layout) is the point the
+    // field shows and reads.
+    if (nChar == ',') nChar = '.';
     const std::string text = GetWindowText();
     bool pass = false;
     if (digit) {

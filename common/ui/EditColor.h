@@ -1,8 +1,8 @@
 #pragma once
 // CEditColor: the edit through which the dialogs take numbers and dates. A mask limits the digits before
 // and after the decimal point ("###.##") or makes the field a date ("##/##/####"); typed characters are
-// filtered against it, paste is refused, values are formatted in and read out, and the dialog paints the
-// field in its validity colours.
+// filtered against it (in a numeric mask the comma is taken as the decimal point and shown as "."), paste is
+// refused, values are formatted in and read out, and the dialog paints the field in its validity colours.
 
 #include "Controls.h"
 

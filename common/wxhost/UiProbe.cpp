@@ -7,6 +7,7 @@
 #include <wx/timer.h>
 #include <wx/toolbar.h>
 
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -217,10 +218,12 @@ std::string Snapshot() {
             r.h = gdk_window_get_height(gdk);
         }
         const char* title = gtk_window_get_title(gw);
+        const unsigned long xid = gdk && GDK_IS_X11_WINDOW(gdk) ? gdk_x11_window_get_xid(gdk) : 0;
         out += "window\t" + Num(static_cast<long>(i)) + '\t';
         AddRect(out, r);
         out += '\t' + Flag("active", gtk_window_is_active(gw)) + '\t' + Flag("modal", gtk_window_get_modal(gw)) + '\t' +
-               Flag("popup", gtk_window_get_window_type(gw) == GTK_WINDOW_POPUP) + '\t' + Field(title ? title : "") + '\n';
+               Flag("popup", gtk_window_get_window_type(gw) == GTK_WINDOW_POPUP) + "\txid=" + std::to_string(xid) +
+               '\t' + Field(title ? title : "") + '\n';
         Walk walk{out, static_cast<int>(i), templated.count(w) == 0 && gtk_window_get_window_type(gw) != GTK_WINDOW_POPUP};
         gtk_container_forall(GTK_CONTAINER(w), WalkChild, &walk);
     }

@@ -46,14 +46,31 @@ void ApplyEntryColours(wxWindow* entry, COLORREF background, COLORREF text) {
     auto* previous = static_cast<GtkCssProvider*>(g_object_get_data(G_OBJECT(widget), "zel-colours"));
     if (previous) gtk_style_context_remove_provider(context, GTK_STYLE_PROVIDER(previous));
     GtkCssProvider* provider = gtk_css_provider_new();
+    // The colours in every state; disabled and read-only fields keep the background (a validity colour
+    // still shows) and grey their text, so that they look as what they are.
+    const std::string bg = zel::ui::FormatC("#%02X%02X%02X", GetRValue(background), GetGValue(background), GetBValue(background));
     const std::string css = zel::ui::FormatC(
-        "entry, entry:disabled, entry:backdrop, entry:disabled:backdrop, entry.read-only, entry:focus "
-        "{ background-color: #%02X%02X%02X; background-image: none; color: #%02X%02X%02X; }",
-        GetRValue(background), GetGValue(background), GetBValue(background), GetRValue(text), GetGValue(text),
-        GetBValue(text));
+        "entry, entry:backdrop, entry:focus { background-color: %s; background-image: none; color: #%02X%02X%02X; }"
+        "entry:disabled, entry:disabled:backdrop, entry.read-only, entry.read-only:backdrop, entry.read-only:focus "
+        "{ background-color: %s; background-image: none; color: #8B8E8F; }",
+        bg.c_str(), GetRValue(text), GetGValue(text), GetBValue(text), bg.c_str());
     gtk_css_provider_load_from_data(provider, css.c_str(), -1, nullptr);
     gtk_style_context_add_provider(context, GTK_STYLE_PROVIDER(provider), GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 10);
     g_object_set_data_full(G_OBJECT(widget), "zel-colours", provider, g_object_unref);
+}
+
+void MarkReadOnly(wxWindow* entry) {
+    GtkWidget* widget = static_cast<GtkWidget*>(entry->GetHandle());
+    if (!widget || !GTK_IS_ENTRY(widget)) return;
+    // The theme draws a read-only entry as an editable one; Windows greys its background.
+    static GtkCssProvider* provider = [] {
+        GtkCssProvider* p = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(
+            p, "entry.read-only, entry.read-only:focus { background-color: @insensitive_bg_color; }", -1, nullptr);
+        return p;
+    }();
+    gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(provider),
+                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 
 void RefuseDrops(wxWindow* entry) {
@@ -306,11 +323,17 @@ public:
         if (chars == 0) chars = t.mask.empty() ? (t.maxLength > 0 && t.maxLength < 30 ? t.maxLength + 2 : 20)
                                                : static_cast<int>(t.mask.size()) + 3;
         m_text->SetMinSize(wxSize(CharsWide(m_text, chars), (style & wxTE_MULTILINE) ? 80 : -1));
+        MarkReadOnly(m_text);
         RefuseDropsIfFiltered();
         // Key presses, not character events: GTK's entries insert typed text themselves without telling
         // wx first, so a filtering edit takes each key before the entry sees it.
         m_text->Bind(wxEVT_KEY_DOWN, &EditBinding::OnKeyDown, this);
+        m_text->Bind(wxEVT_KEY_UP, &EditBinding::OnKeyUp, this);
         m_text->Bind(wxEVT_TEXT, &EditBinding::OnText, this);
+        m_im = gtk_im_multicontext_new();
+        g_signal_connect(m_im, "commit", G_CALLBACK(OnCommit), this);
+        m_text->Bind(wxEVT_SET_FOCUS, &EditBinding::OnImFocusIn, this);
+        m_text->Bind(wxEVT_KILL_FOCUS, &EditBinding::OnImFocusOut, this);
         m_text->Bind(wxEVT_TEXT_PASTE, &EditBinding::OnPasteEvent, this);
         // The primary selection's paste.
         m_text->Bind(wxEVT_MIDDLE_DOWN, [this](wxMouseEvent& e) {
@@ -321,6 +344,15 @@ public:
         });
         BindFocus(m_text);
     }
+    ~EditBinding() override {
+        m_text->Unbind(wxEVT_SET_FOCUS, &EditBinding::OnImFocusIn, this);
+        m_text->Unbind(wxEVT_KILL_FOCUS, &EditBinding::OnImFocusOut, this);
+        g_signal_handlers_disconnect_by_data(m_im, this);
+        gtk_im_context_set_client_window(m_im, nullptr);
+        g_object_unref(m_im);
+    }
+    EditBinding(const EditBinding&) = delete;
+    EditBinding& operator=(const EditBinding&) = delete;
     wxWindow* Widget() const override { return m_text; }
 
     void MirrorAll() override {
@@ -383,24 +415,90 @@ protected:
         }
     }
 
+    // A filtering edit takes each key before the entry sees it: the key goes to an input method of the
+    // binding's own, which composes what the keyboard layout and its dead keys make (lower case, Shift,
+    // AltGr, "´" then "a", the keypad's digits and decimal key) and hands each character to the model's
+    // filter, as Windows hands the edit its composed characters. Keys that make no character (Tab, arrows,
+    // Delete, Home) stay the entry's own.
     void OnKeyDown(wxKeyEvent& ev) {
         CEdit* e = Edit();
         if (!e || !Filters()) return ev.Skip();
         const int key = ev.GetKeyCode();
-        wxChar uc = ev.GetUnicodeKey();
-        if (ev.AltDown()) return ev.Skip();
-        if (ev.ControlDown()) {
-            if (key == 'V') uc = 22;
-            else return ev.Skip();  // copy, cut, select all: the widget's own
+        // wx reports AltGr as Ctrl+Alt, as Windows does; AltGr composes characters, Ctrl and Alt do not.
+        const Modifiers m = CurrentModifiers();
+        const bool paste = (m.control && !m.alt && key == 'V') || (key == WXK_INSERT && ev.ShiftDown() && !m.control);
+        if (paste) return Deliver([&] { e->UserPaste(ClipboardText()); });
+        if (key == WXK_BACK && !m.control && !m.alt) return Deliver([&] { e->UserChar(8); });
+        if (m.control || m.alt) return ev.Skip();  // copy, cut, select all; mnemonics
+        if (!Compose()) ev.Skip();
+    }
+
+    void OnKeyUp(wxKeyEvent& ev) {
+        if (!Filters() || !Compose()) ev.Skip();
+    }
+
+    struct Modifiers {
+        bool control = false;
+        bool alt = false;
+    };
+    static Modifiers CurrentModifiers() {
+        Modifiers m;
+        GdkModifierType state{};
+        if (gtk_get_current_event_state(&state)) {
+            m.control = (state & GDK_CONTROL_MASK) != 0;
+            m.alt = (state & GDK_MOD1_MASK) != 0;
         }
-        if (key == WXK_INSERT && ev.ShiftDown()) uc = 22;
-        if (key == WXK_BACK) uc = 8;
-        if (uc == WXK_NONE || (uc < 32 && uc != 8 && uc != 22) || uc == 127) return ev.Skip();  // navigation, Tab, Enter
+        return m;
+    }
+
+    // Gives the key being dispatched to the input method; true when it took it (the characters it makes
+    // come through OnCommit, now or once a dead key is followed).
+    bool Compose() {
+        if (!m_im) return false;
+        GdkEvent* event = gtk_get_current_event();
+        bool taken = false;
+        if (event && (event->type == GDK_KEY_PRESS || event->type == GDK_KEY_RELEASE)) {
+            if (!m_imWindow) {
+                m_imWindow = gtk_widget_get_window(static_cast<GtkWidget*>(m_text->GetHandle()));
+                gtk_im_context_set_client_window(m_im, m_imWindow);
+            }
+            taken = gtk_im_context_filter_keypress(m_im, &event->key) != FALSE;
+        }
+        if (event) gdk_event_free(event);
+        return taken;
+    }
+
+    void OnImFocusIn(wxFocusEvent& e) {
+        e.Skip();
+        if (m_imWindow) gtk_im_context_focus_in(m_im);
+    }
+
+    void OnImFocusOut(wxFocusEvent& e) {
+        e.Skip();
+        // A dead key pressed before leaving does not carry over to the next visit.
+        gtk_im_context_focus_out(m_im);
+        gtk_im_context_reset(m_im);
+    }
+
+    static void OnCommit(GtkIMContext*, gchar* text, gpointer self) {
+        auto* binding = static_cast<EditBinding*>(self);
+        CEdit* e = binding->Edit();
+        if (!e || !text) return;
+        const std::string typed = text;
+        binding->Deliver([&] {
+            for (int i = 0; i < zel::utf8::Length(typed); ++i)
+                e->UserChar(static_cast<UINT>(zel::utf8::First(zel::utf8::Sub(typed, i, 1))));
+        });
+    }
+
+    // Runs the user's input on the model (with the focus and selection the user sees), then shows the
+    // text and caret the model decided on.
+    template <class Input>
+    void Deliver(Input input) {
         if (m_model && m_model->GetFocus() != m_model) m_model->UserFocus();
+        if (!Edit()) return;
         SyncSelection();
-        if (uc == 22) e->UserPaste(ClipboardText());
-        else e->UserChar(static_cast<UINT>(uc));
-        // The model's text and caret, whatever it decided.
+        input();
         const bool was = m_updating;
         m_updating = true;
         Mirror(WndChange::Text);
@@ -458,29 +556,42 @@ protected:
 
 private:
     wxTextCtrl* m_text;
+    GtkIMContext* m_im = nullptr;      // composes the characters a filtering edit gets
+    GdkWindow* m_imWindow = nullptr;  // the entry's window, once it exists
 };
 
 // --- lists ---------------------------------------------------------------------------------------------
 
+// A drop-down list (GtkComboBox). The programs fill some lists only when they gain the focus and confirm
+// the choice when they lose it, so the list must take part in the focus as a Windows one does: a click or
+// Tab first moves the focus to it (kill focus on the control that had it, set focus here, which may refill
+// the lines), and only then does the list open or take the key. GTK's own focus is on the combo box's
+// button, which wx does not watch: the binding listens there itself.
 class ChoiceBinding : public ControlBinding {
 public:
     ChoiceBinding(wxWindow* parent, CWnd* model, CDialog* dialog, const ControlTemplate& t) : ControlBinding(model, dialog) {
         m_choice = new wxChoice(parent, wxID_ANY);
         m_choice->SetMinSize(wxSize(CharsWide(m_choice, t.width > 0 ? t.width : 18), -1));
-        m_choice->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
-            if (m_updating || !Combo()) return;
-            if (m_model->GetFocus() != m_model) m_model->UserFocus();
-            Combo()->UserSelect(m_choice->GetSelection());
-            Mirror(WndChange::Selection);
-        });
-        // A letter typed on the closed list picks the next line that begins with it.
-        m_choice->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& e) {
-            const wxChar c = e.GetUnicodeKey();
-            if (!Combo() || c == WXK_NONE || c <= 32 || c == 127 || e.ControlDown() || e.AltDown()) return e.Skip();
-            Combo()->UserKey(static_cast<char32_t>(c));
-            Mirror(WndChange::Selection);
-        });
-        BindFocus(m_choice);
+        m_choice->Bind(wxEVT_CHOICE, &ChoiceBinding::OnPicked, this);
+        m_choice->Bind(wxEVT_KEY_DOWN, &ChoiceBinding::OnKeyDown, this);
+        m_choice->Bind(wxEVT_CHAR, &ChoiceBinding::OnChar, this);
+        auto* combo = static_cast<GtkWidget*>(m_choice->GetHandle());
+        // GTK makes an empty list insensitive: it could then be neither clicked nor reached by Tab, and so
+        // never be filled by its set-focus handler.
+        gtk_combo_box_set_button_sensitivity(GTK_COMBO_BOX(combo), GTK_SENSITIVITY_ON);
+        gtk_container_forall(GTK_CONTAINER(combo), FindButton, &m_button);
+        if (m_button) {
+            g_object_add_weak_pointer(G_OBJECT(m_button), reinterpret_cast<gpointer*>(&m_button));
+            g_signal_connect(m_button, "focus-in-event", G_CALLBACK(OnButtonFocusIn), this);
+            // "event" comes before the button's own press handling, which opens the list.
+            g_signal_connect(m_button, "event", G_CALLBACK(OnButtonEvent), this);
+        }
+    }
+    ~ChoiceBinding() override {
+        if (m_button) {
+            g_signal_handlers_disconnect_by_data(m_button, this);
+            g_object_remove_weak_pointer(G_OBJECT(m_button), reinterpret_cast<gpointer*>(&m_button));
+        }
     }
     wxWindow* Widget() const override { return m_choice; }
     void ProbeItems(std::vector<ProbeItem>& out) const override {
@@ -505,7 +616,92 @@ protected:
     }
 
 private:
+    static void FindButton(GtkWidget* w, gpointer data) {
+        auto** found = static_cast<GtkWidget**>(data);
+        if (*found) return;
+        if (GTK_IS_TOGGLE_BUTTON(w)) *found = w;
+        else if (GTK_IS_CONTAINER(w)) gtk_container_forall(GTK_CONTAINER(w), FindButton, data);
+    }
+
+    static gboolean OnButtonFocusIn(GtkWidget*, GdkEvent*, gpointer self) {
+        static_cast<ChoiceBinding*>(self)->FocusArrived();
+        return FALSE;
+    }
+
+    static gboolean OnButtonEvent(GtkWidget*, GdkEvent* event, gpointer self) {
+        if (event->type != GDK_BUTTON_PRESS || event->button.button != 1) return FALSE;
+        // Consumed when the focus handlers took the list away (disabled or hid it).
+        return static_cast<ChoiceBinding*>(self)->TakeFocus() ? FALSE : TRUE;
+    }
+
+    // Focus reached the button (Tab, a mnemonic, a click): the model hears of it once GTK is done moving it.
+    void FocusArrived() {
+        m_choice->CallAfter([this] {
+            if (!m_model || m_updating || !m_button) return;
+            if (gtk_widget_has_focus(m_button) && m_model->GetFocus() != m_model) m_model->UserFocus();
+        });
+    }
+
+    // The model's focus here before the list opens or takes a key; false when the list may not be used now.
+    bool TakeFocus() {
+        if (!m_model || m_updating) return false;
+        if (m_model->GetFocus() != m_model) m_model->UserFocus();
+        return m_model->IsWindowEnabled() && m_model->IsWindowVisible();
+    }
+
+    // A line chosen in the open list (or by GTK's own keys): the model takes the line the user saw, even
+    // when the focus arriving only now refilled the list.
+    void OnPicked(wxCommandEvent&) {
+        if (m_updating || !Combo()) return;
+        const int picked = m_choice->GetSelection();
+        const std::string text = picked >= 0 ? U(m_choice->GetString(static_cast<unsigned>(picked))) : std::string();
+        if (m_model->GetFocus() != m_model) {
+            if (!TakeFocus()) return Mirror(WndChange::Selection);
+        }
+        const int line = Combo()->FindStringExact(-1, text);
+        if (line >= 0) Combo()->UserSelect(line);
+        Mirror(WndChange::Selection);
+    }
+
+    // The keys of a closed Windows drop-down list; the model decides the line.
+    void OnKeyDown(wxKeyEvent& e) {
+        if (!Combo()) return e.Skip();
+        if (e.ControlDown()) return e.Skip();
+        const int key = e.GetKeyCode();
+        if (e.AltDown() || key == WXK_F4) {
+            if ((key == WXK_DOWN || key == WXK_UP || key == WXK_NUMPAD_DOWN || key == WXK_NUMPAD_UP || key == WXK_F4) &&
+                TakeFocus())
+                gtk_combo_box_popup(GTK_COMBO_BOX(m_choice->GetHandle()));
+            else
+                e.Skip();
+            return;
+        }
+        CComboBox::Move move;
+        switch (key) {
+        case WXK_UP: case WXK_NUMPAD_UP: case WXK_LEFT: case WXK_NUMPAD_LEFT: move = CComboBox::Move::Previous; break;
+        case WXK_DOWN: case WXK_NUMPAD_DOWN: case WXK_RIGHT: case WXK_NUMPAD_RIGHT: move = CComboBox::Move::Next; break;
+        case WXK_HOME: case WXK_NUMPAD_HOME: move = CComboBox::Move::First; break;
+        case WXK_END: case WXK_NUMPAD_END: move = CComboBox::Move::Last; break;
+        case WXK_PAGEUP: case WXK_NUMPAD_PAGEUP: move = CComboBox::Move::PageUp; break;
+        case WXK_PAGEDOWN: case WXK_NUMPAD_PAGEDOWN: move = CComboBox::Move::PageDown; break;
+        default: return e.Skip();
+        }
+        if (!TakeFocus()) return;
+        Combo()->UserMove(move);
+        Mirror(WndChange::Selection);
+    }
+
+    // A character typed on the closed list (as the layout composed it) picks the next line beginning with it.
+    void OnChar(wxKeyEvent& e) {
+        const wxChar c = e.GetUnicodeKey();
+        if (!Combo() || c == WXK_NONE || c <= 32 || c == 127 || e.ControlDown() || e.AltDown()) return e.Skip();
+        if (!TakeFocus()) return;
+        Combo()->UserKey(static_cast<char32_t>(c));
+        Mirror(WndChange::Selection);
+    }
+
     wxChoice* m_choice;
+    GtkWidget* m_button = nullptr;  // the combo box's own button, which holds GTK's focus
 };
 
 class ComboEditBinding : public ControlBinding {

@@ -69,6 +69,8 @@ std::unique_ptr<ControlBinding> MakeTreeBinding(wxWindow* parent, CTreeCtrl* mod
 // The CSS that keeps an entry's colours in every state (GTK themes ignore the background of disabled or
 // read-only entries otherwise).
 void ApplyEntryColours(wxWindow* entry, COLORREF background, COLORREF text);
+// Greys the background of an entry while it is read-only.
+void MarkReadOnly(wxWindow* entry);
 // Stops an entry from taking drops (text dragged onto it).
 void RefuseDrops(wxWindow* entry);
 

@@ -13,6 +13,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -144,6 +146,8 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
 
     model.SetObserver(this);
     Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
+    if (auto* window = static_cast<GtkWidget*>(GetHandle()))
+        g_signal_connect(window, "button-press-event", G_CALLBACK(OnButtonPress), this);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
         if (!m_detached) m_model.UserCancel();
     });
@@ -162,6 +166,7 @@ WxDialog::~WxDialog() {
 void WxDialog::Detach() {
     if (m_detached) return;
     m_detached = true;
+    if (auto* window = static_cast<GtkWidget*>(GetHandle())) g_signal_handlers_disconnect_by_data(window, this);
     for (auto& b : m_bindings) b->Forget();
     if (m_model.GetObserver() == this) m_model.SetObserver(nullptr);
 }
@@ -280,6 +285,31 @@ void WxDialog::OnWndChanged(CWnd& /*wnd*/, WndChange what) {
         break;
     case WndChange::Destroyed: Detach(); break;
     default: break;
+    }
+}
+
+int WxDialog::OnButtonPress(void* /*widget*/, void* event, void* self) {
+    const auto* e = static_cast<const GdkEvent*>(event);
+    if (e->type == GDK_BUTTON_PRESS)
+        static_cast<WxDialog*>(self)->ClickedAt(static_cast<int>(e->button.x_root), static_cast<int>(e->button.y_root));
+    return FALSE;
+}
+
+// A click on a disabled field: GTK leaves the focus where it was, so what the user types next would go
+// into the field left behind. The focus goes nowhere instead.
+void WxDialog::ClickedAt(int xRoot, int yRoot) {
+    if (m_detached) return;
+    const DialogTemplate& t = *m_model.GetTemplate();
+    for (std::size_t i = 0; i < t.controls.size(); ++i) {
+        const ControlKind kind = t.controls[i].kind;
+        if (kind == ControlKind::Static || kind == ControlKind::GroupBox || kind == ControlKind::Picture) continue;
+        wxWindow* w = m_bindings[i]->Widget();
+        CWnd* model = m_bindings[i]->Model();
+        if (!model || !w || !w->IsShownOnScreen() || !w->GetScreenRect().Contains(xRoot, yRoot)) continue;
+        if (model->IsWindowEnabled()) return;
+        m_model.UserClickDisabled(model->GetDlgCtrlID());
+        gtk_window_set_focus(GTK_WINDOW(GetHandle()), nullptr);
+        return;
     }
 }
 

@@ -41,6 +41,10 @@ private:
     bool WidenWhereCut();
     void Placed();
     void OnCharHook(wxKeyEvent& e);
+    // A press of a mouse button that no widget took: GTK gives a modal window the presses on its
+    // disabled widgets.
+    static int OnButtonPress(void* widget, void* event, void* self);
+    void ClickedAt(int xRoot, int yRoot);
 
     CDialog& m_model;
     const BitmapProvider& m_bitmaps;

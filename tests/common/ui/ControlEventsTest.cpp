@@ -164,6 +164,42 @@ TEST_F(ControlEventsTest, KillFocusOfTheOldControlComesBeforeSetFocusOfTheNew) {
     host.Close(dlg);
 }
 
+TEST_F(ControlEventsTest, AClickOnADisabledFieldTakesTheFocusFromTheFieldLeft) {
+    DialogDriver d = host.Open(dlg);
+    d.Focus(IDC_METHOD);
+    dlg.GetDlgItem(IDC_LENGTH)->EnableWindow(FALSE);
+    dlg.events.clear();
+    dlg.UserClickDisabled(IDC_LENGTH);
+    EXPECT_EQ(dlg.events, (Events{"killfocus method"}));
+    EXPECT_EQ(dlg.GetFocus(), nullptr);
+    // A label, or an enabled field, is no such click.
+    d.Focus(IDC_CODE);
+    dlg.UserClickDisabled(IDC_CODE);
+    dlg.UserClickDisabled(IDC_STATIC);
+    EXPECT_EQ(dlg.GetFocus(), dlg.GetDlgItem(IDC_CODE));
+    host.Close(dlg);
+}
+
+TEST_F(ControlEventsTest, KeysOnAClosedListChooseAsAClickDoes) {
+    DialogDriver d = host.Open(dlg);
+    d.Focus(IDC_METHOD);
+    dlg.events.clear();
+    auto& m = dlg.m_method;  // aérea, Bandeja, Enterrada; Bandeja selected
+    m.UserMove(CComboBox::Move::Next);
+    m.UserMove(CComboBox::Move::Next);  // at the end: nothing
+    m.UserMove(CComboBox::Move::First);
+    m.UserMove(CComboBox::Move::Previous);  // at the start: nothing
+    m.UserMove(CComboBox::Move::PageDown);
+    m.UserMove(CComboBox::Move::PageUp);
+    m.UserMove(CComboBox::Move::Last);
+    EXPECT_EQ(dlg.events, (Events{"selchange method 2", "selchange method 0", "selchange method 2", "selchange method 0",
+                                  "selchange method 2"}));
+    m.ResetContent();
+    m.UserMove(CComboBox::Move::Next);  // an empty list
+    EXPECT_EQ(m.GetCurSel(), CB_ERR);
+    host.Close(dlg);
+}
+
 TEST_F(ControlEventsTest, ADisabledOkDoesNotCloseByClickOrEnter) {
     DialogDriver d = host.Open(dlg);
     dlg.GetDlgItem(IDOK)->EnableWindow(FALSE);

@@ -71,7 +71,11 @@ TEST_F(EditColorTest, TypedSequencesAreFilteredByTheMask) {
         {"##.#", "1-2", "12"},            // a sign only at the start
         {"##.#", "--1", "-1"},            // and only once
         {"##.#", "1.2.3", "1.2"},         // one point
-        {"###.##", "12a,b 3", "123"},     // letters, the comma and blanks are dropped
+        {"###.##", "12a b3", "123"},      // letters and blanks are dropped
+        {"#####.#", "12,5", "12.5"},      // the decimal comma is the point
+        {"###.##", "1,2,3", "1.23"},      // and counts as one: a second one is dropped
+        {"###.##", "1.2,3", "1.23"},
+        {"####", "12,5", "125"},          // no decimals: dropped like the point
         {"###.##  ", "1234", "123"},      // trailing blanks of a mask are not part of it
         {"", "ab,12", "ab,12"},           // no mask: everything goes on
         {"###.##", "12\b5", "15"},        // backspace goes on
@@ -81,6 +85,7 @@ TEST_F(EditColorTest, TypedSequencesAreFilteredByTheMask) {
         {"##/##/####", "3/", "3"},        // and at position 1
         {"##/##/####", "31/12/20081", "31/12/2008"},  // nothing at 10 or beyond
         {"##/##/####", "31-12", "31"},  // only the slash separates
+        {"##/##/####", "31,12", "31"},
     };
     for (const Case& c : cases) EXPECT_EQ(Typed(c.mask, c.typed), c.shown) << c.mask << " typed " << c.typed;
 }

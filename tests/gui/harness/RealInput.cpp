@@ -166,8 +166,9 @@ Screen Screen::Parse(const std::string& text) {
         const std::string& kind = f[0];
         if (kind == "zel-ui-probe" && f.size() >= 2) {
             s.serial = std::atol(f[1].c_str());
-        } else if (kind == "window" && f.size() >= 10) {
-            s.windows.push_back({IntOf(f[1]), RectOf(f, 2), FlagOf(f[6]), FlagOf(f[7]), FlagOf(f[8]), Unescape(f[9]), {}});
+        } else if (kind == "window" && f.size() >= 11) {
+            s.windows.push_back({IntOf(f[1]), RectOf(f, 2), FlagOf(f[6]), FlagOf(f[7]), FlagOf(f[8]),
+                                 std::strtoul(f[9].c_str() + 4, nullptr, 10), Unescape(f[10]), {}});
         } else if (kind == "label" && f.size() >= 3) {
             const int w = IntOf(f[1]);
             for (Window& win : s.windows)
@@ -535,6 +536,19 @@ void Session::Key(const std::string& keys) {
 void Session::Type(const std::string& utf8) { Run({"xdotool", "type", "--delay", "60", "--", utf8}); }
 
 fs::path Session::Screenshot(const std::string& name) {
+    // What the probe last saw is drawn by then: wait until it has stopped changing for a moment.
+    const auto deadline = std::chrono::steady_clock::now() + 2s;
+    auto stableSince = std::chrono::steady_clock::now();
+    std::string last = ReadAll(m_probe);
+    while (std::chrono::steady_clock::now() < deadline &&
+           std::chrono::steady_clock::now() - stableSince < 200ms) {
+        std::this_thread::sleep_for(25ms);
+        std::string now = ReadAll(m_probe);
+        if (now != last) {
+            last = std::move(now);
+            stableSince = std::chrono::steady_clock::now();
+        }
+    }
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "%02d-", ++m_shots);
     const fs::path path = m_folder / (prefix + name + ".png");

@@ -33,6 +33,7 @@ struct Window {
     bool active = false;
     bool modal = false;
     bool popup = false;
+    unsigned long xid = 0;  // the X window: tells apart two windows of the same title, one after the other
     std::string title;
     std::vector<std::string> labels;  // the texts of a message box or another window not built from a template
 };
@@ -147,7 +148,8 @@ public:
     // A light window manager (openbox) for the rest of the session: focus, decorations and placement by a
     // window manager as on a desktop.
     void StartWindowManager();
-    // setxkbmap; e.g. ("br") for the Brazilian ABNT2 layout with its dead keys, ("us") back.
+    // setxkbmap; e.g. ("br") for the Brazilian ABNT2 layout. Xvfb ignores it (see README.md): send the
+    // layout's keys by name instead.
     void SetKeyboardLayout(const std::string& layout, const std::string& variant = {});
     // Locks or unlocks Num Lock (off when the X server starts).
     void SetNumLock(bool on);
