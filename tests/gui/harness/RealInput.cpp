@@ -147,6 +147,44 @@ void Stop(int& pid) {
     pid = -1;
 }
 
+// Puts the Latin-1 characters, the dead keys and the keypad's comma on unused keys of the server's keymap,
+// lower and upper case on one key. xdotool would otherwise bind each such character to a spare key while
+// typing, and a program that has not yet taken the new keymap in reads the old symbol there; with the keys
+// in place before the program starts, typing is ordinary key presses.
+void AddTypingKeys() {
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) throw std::runtime_error("cannot open the display");
+    int first = 0, last = 0;
+    XDisplayKeycodes(d, &first, &last);
+    int per = 0;
+    KeySym* map = XGetKeyboardMapping(d, static_cast<KeyCode>(first), last - first + 1, &per);
+    std::vector<int> free;
+    for (int k = first; k <= last; ++k) {
+        bool empty = true;
+        for (int i = 0; i < per; ++i)
+            if (map[(k - first) * per + i] != NoSymbol) empty = false;
+        if (empty) free.push_back(k);
+    }
+    XFree(map);
+    std::vector<std::pair<KeySym, KeySym>> wanted;
+    for (KeySym upper = 0xC0; upper <= 0xDE; ++upper)
+        if (upper != 0xD7) wanted.push_back({upper + 0x20, upper});
+    for (KeySym other = 0xA0; other <= 0xBF; ++other) wanted.push_back({other, NoSymbol});
+    for (KeySym other : {KeySym{0xD7}, KeySym{0xDF}, KeySym{0xF7}, KeySym{0xFF}}) wanted.push_back({other, NoSymbol});
+    for (const char* name : {"dead_acute", "dead_grave", "dead_tilde", "dead_circumflex", "dead_diaeresis",
+                             "dead_cedilla", "KP_Separator"})
+        wanted.push_back({XStringToKeysym(name), NoSymbol});
+    std::size_t next = 0;
+    for (const auto& [lower, upper] : wanted) {
+        if (XKeysymToKeycode(d, lower) != 0) continue;
+        if (next >= free.size()) break;
+        KeySym syms[2] = {lower, upper == NoSymbol ? lower : upper};
+        XChangeKeyboardMapping(d, free[next++], 2, syms, 1);
+    }
+    XSync(d, False);
+    XCloseDisplay(d);
+}
+
 std::string TestName() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "realinput";
@@ -393,6 +431,7 @@ void Session::Launch(const LaunchOptions& options) {
         }
         exe = copy;
     }
+    AddTypingKeys();
     std::error_code ec;
     fs::remove(m_probe, ec);
     std::vector<std::string> argv = {exe.string()};
@@ -454,7 +493,9 @@ Screen Session::WaitFor(const std::function<bool(const Screen&)>& condition, con
 }
 
 Screen Session::WaitWindow(const std::string& title, std::chrono::milliseconds timeout) {
-    return WaitFor([&](const Screen& s) { return s.FindWindow(title) != nullptr; }, "window \"" + title + "\"", timeout);
+    WaitFor([&](const Screen& s) { return s.FindWindow(title) != nullptr; }, "window \"" + title + "\"", timeout);
+    // A window manager places a new window after it shows.
+    return Settle();
 }
 
 Screen Session::WaitWindowGone(const std::string& title, std::chrono::milliseconds timeout) {
@@ -499,6 +540,7 @@ void Session::ClickItem(const std::string& title, int id, const std::string& tex
 }
 
 void Session::ClickMenu(const std::string& label) {
+    Settle();
     const Screen s = WaitFor([&](const Screen& sc) { return sc.FindMenu(label) != nullptr; }, "menu \"" + label + "\"");
     const MenuEntry* m = s.FindMenu(label);
     Click(m->rect.CentreX(), m->rect.CentreY());
@@ -509,6 +551,7 @@ void Session::ChooseMenu(const std::vector<std::string>& path) {
 }
 
 void Session::ClickTool(int command) {
+    Settle();
     const Screen s = WaitFor(
         [&](const Screen& sc) {
             const Tool* t = sc.FindTool(command);
@@ -535,13 +578,11 @@ void Session::Key(const std::string& keys) {
 
 void Session::Type(const std::string& utf8) { Run({"xdotool", "type", "--delay", "60", "--", utf8}); }
 
-fs::path Session::Screenshot(const std::string& name) {
-    // What the probe last saw is drawn by then: wait until it has stopped changing for a moment.
-    const auto deadline = std::chrono::steady_clock::now() + 2s;
+Screen Session::Settle() {
+    const auto deadline = std::chrono::steady_clock::now() + 3s;
     auto stableSince = std::chrono::steady_clock::now();
     std::string last = ReadAll(m_probe);
-    while (std::chrono::steady_clock::now() < deadline &&
-           std::chrono::steady_clock::now() - stableSince < 200ms) {
+    while (std::chrono::steady_clock::now() < deadline && std::chrono::steady_clock::now() - stableSince < 200ms) {
         std::this_thread::sleep_for(25ms);
         std::string now = ReadAll(m_probe);
         if (now != last) {
@@ -549,6 +590,11 @@ fs::path Session::Screenshot(const std::string& name) {
             stableSince = std::chrono::steady_clock::now();
         }
     }
+    return Screen::Parse(last);
+}
+
+fs::path Session::Screenshot(const std::string& name) {
+    Settle();  // what the probe last saw is drawn by then
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "%02d-", ++m_shots);
     const fs::path path = m_folder / (prefix + name + ".png");

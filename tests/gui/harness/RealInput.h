@@ -168,6 +168,9 @@ public:
                    std::chrono::milliseconds timeout = 30s);
     Screen WaitWindow(const std::string& title, std::chrono::milliseconds timeout = 30s);
     Screen WaitWindowGone(const std::string& title, std::chrono::milliseconds timeout = 30s);
+    // Waits until what is on screen has stopped changing for a moment (a window being placed, a list
+    // being refilled); at most 3 s. Clicks on menus and tool buttons and WaitWindow do it themselves.
+    Screen Settle();
     // Waits until the control of that window has the keyboard focus.
     Screen WaitFocus(const std::string& title, int id, std::chrono::milliseconds timeout = 30s);
 

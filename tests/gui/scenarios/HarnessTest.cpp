@@ -22,23 +22,27 @@ bool Inside(const ri::Rect& inner, const ri::Rect& outer) {
 void ProbeMenusToolsAndDialogControls(bool windowManager) {
     ri::Session s;
     if (windowManager) s.StartWindowManager();
-    std::filesystem::copy_file(ri::BinDir() / "ZelBt01.zel", s.WorkDir() / "ZelBt01.zel");
     s.Launch({"protdev"});
     ri::Screen screen = s.WaitFor([](const ri::Screen& sc) { return sc.FindWindow(kMain) && sc.FindTool(kIncluirDisjuntor); },
                                   "the main window with its tool bar");
+    screen = s.Settle();
     ASSERT_EQ(screen.ItemsOf(kMain, 0).size(), 2u) << screen.Describe();
     EXPECT_EQ(screen.ItemsOf(kMain, 0)[0].text, "Disjuntores");
     EXPECT_TRUE(Inside(screen.FindTool(kIncluirDisjuntor)->rect, screen.FindWindow(kMain)->rect));
 
     s.ChooseMenu({"&Disjuntor", "&Incluir ..."});
-    screen = s.WaitWindow("Disjuntor");
-    const ri::Window* dialog = screen.FindWindow("Disjuntor");
-    ASSERT_TRUE(dialog->modal);
-    for (int id : {kDescricao, kTensao, 1, 2}) {
-        const ri::Control* c = screen.FindControl("Disjuntor", id);
-        ASSERT_TRUE(c) << id << "\n" << screen.Describe();
-        EXPECT_TRUE(Inside(c->rect, dialog->rect)) << id;
-    }
+    // A window manager may still be placing the window when it first shows.
+    screen = s.WaitFor(
+        [](const ri::Screen& sc) {
+            const ri::Window* dialog = sc.FindWindow("Disjuntor");
+            if (!dialog || !dialog->modal) return false;
+            for (int id : {kDescricao, kTensao, 1, 2}) {
+                const ri::Control* c = sc.FindControl("Disjuntor", id);
+                if (!c || !Inside(c->rect, dialog->rect)) return false;
+            }
+            return true;
+        },
+        "the modal dialog with its controls inside it");
     EXPECT_FALSE(screen.FindControl("Disjuntor", 1)->enabled) << "OK waits for a description and a voltage";
 
     // Keys go where the focus is: a click in the description, Tab to the voltage, digits typed there.

@@ -61,12 +61,12 @@ void FillWithTheMouse(ri::Session& s, const std::function<void()>& typeCode, con
     s.ClickControl(kDados, kCircuito);
     s.WaitFocus(kDados, kCircuito);
     typeCode();
-    steps::PickWithMouse(s, kDados, kManeira, kEmbutido);
-    steps::PickWithMouse(s, kDados, kSistema, "Trifásico 3F+N+PE (TN-S)");
-    steps::PickWithMouse(s, kDados, kCabo, "Cabo unipolar Cu EPR 90 °C 0,6/1 kV");
     s.ClickControl(kDados, kComprimento);
     s.WaitFocus(kDados, kComprimento);
     typeLength();
+    steps::PickWithMouse(s, kDados, kManeira, kEmbutido);
+    steps::PickWithMouse(s, kDados, kSistema, "Trifásico 3F+N+PE (TN-S)");
+    steps::PickWithMouse(s, kDados, kCabo, "Cabo unipolar Cu EPR 90 °C 0,6/1 kV");
     steps::PickWithMouse(s, kDados, kTemperatura, "30");
     steps::TypeInto(s, kDados, kFaseFase, "380");
     steps::TypeInto(s, kDados, kFaseNeutro, "220");
@@ -187,9 +187,16 @@ TEST_P(LvsizeTyping, CodeAndLengthStoredAsTyped) {
     s.SetKeyboardLayout(t.layout);
     s.SetNumLock(true);
     StartAndOpenNewCircuit(s);
-    FillWithTheMouse(s, [&] { t.code(s); }, [&] { t.length(s); });
-    steps::WaitText(s, kDados, kCircuito, t.storedCode);
-    steps::WaitText(s, kDados, kComprimento, "12.5");
+    FillWithTheMouse(
+        s,
+        [&] {
+            t.code(s);
+            steps::WaitText(s, kDados, kCircuito, t.storedCode);
+        },
+        [&] {
+            t.length(s);
+            steps::WaitText(s, kDados, kComprimento, "12.5");
+        });
     // Digits after a click on the computed, disabled field go nowhere.
     s.ClickControl(kDados, kQuedaOrigem);
     s.Type("380");
@@ -211,7 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Typing{"UsTypedTextAndComma", "us", [](ri::Session& s) { s.Type("Iluminação-1 sala"); }, "Iluminação-1 sala",
                [](ri::Session& s) { s.Type("12,5"); }},
-        Typing{"UsKeypad", "us", [](ri::Session& s) { s.Type("ilum-2 Sala!"); }, "ilum-2 Sala!",
+        // Codes in capitals and digits, which reached the field before characters were composed.
+        Typing{"UsComma", "us", [](ri::Session& s) { s.Type("QD4"); }, "QD4", [](ri::Session& s) { s.Type("12,5"); }},
+        Typing{"UsKeypad", "us", [](ri::Session& s) { s.Type("QD3"); }, "QD3",
                [](ri::Session& s) { s.Key("KP_1 KP_2 KP_Decimal KP_5"); }},
         // ABNT2: "ç" has its own key, "ã" is the tilde dead key then "a", "é" the acute one then "e"; the
         // keypad's decimal key is a comma there.

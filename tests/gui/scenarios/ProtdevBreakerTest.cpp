@@ -41,7 +41,6 @@ TEST_P(ProtdevBreaker, DescriptionAndAlfaStoredAsTyped) {
     const Description& d = GetParam();
     ri::Session s;
     s.SetKeyboardLayout(d.layout);
-    std::filesystem::copy_file(ri::BinDir() / "ZelBt01.zel", s.WorkDir() / "ZelBt01.zel");
     s.Launch({"protdev"});
     s.WaitWindow(kMain);
     s.ChooseMenu({"&Disjuntor", "&Incluir ..."});
@@ -57,13 +56,15 @@ TEST_P(ProtdevBreaker, DescriptionAndAlfaStoredAsTyped) {
     steps::TypeInto(s, kCorrente, kCorrenteNominal, "16");
     steps::TypeInto(s, kCorrente, kCorrenteT5s, "80");
     steps::TypeInto(s, kCorrente, kRuptura, "3000");
+    // A click on a disabled field, then a digit: it must not reach the field left behind.
+    s.ClickControl(kCorrente, kI2tMinima);
+    s.Type("5");
+    s.ClickControl(kCorrente, kAlfa);
+    s.WaitFocus(kCorrente, kAlfa);
+    EXPECT_EQ(s.Probe().FindControl(kCorrente, kRuptura)->text, "3000");
     steps::TypeInto(s, kCorrente, kAlfa, "1,45");
     steps::WaitText(s, kCorrente, kAlfa, "1.45");
-    // A click on a disabled field, then digits: they must not reach the alfa left behind.
-    s.ClickControl(kCorrente, kI2tMinima);
-    s.Type("380");
     s.Screenshot("corrente-nominal");
-    EXPECT_EQ(s.Probe().FindControl(kCorrente, kAlfa)->text, "1.45");
     s.ClickControl(kCorrente, 1);
     s.WaitWindowGone(kCorrente);
     s.WaitFor([](const ri::Screen& sc) { return sc.FindControl(kDisjuntor, 1)->enabled; }, "OK enabled");
@@ -71,19 +72,22 @@ TEST_P(ProtdevBreaker, DescriptionAndAlfaStoredAsTyped) {
     s.ClickControl(kDisjuntor, 1);
     s.WaitWindowGone(kDisjuntor);
 
-    const auto library = s.WorkDir() / "ZelBt01.zel";
+    const auto library = s.Folder() / "home/.local/share/zel/ZelBt01.zel";
     const auto rows = ri::Query(library,
-                                "SELECT d.dispositivo_protecao_tensao, c.disjuntor_corrente_nominal, c.disjuntor_alfa "
+                                "SELECT d.dispositivo_protecao_tensao, c.disjuntor_corrente_nominal, c.disjuntor_alfa, "
+                                "c.disjuntor_corrente_ruptura "
                                 "FROM dispositivo_protecao d JOIN disjuntor_corrente_nominal c USING "
                                 "(dispositivo_protecao_codigo) WHERE d.dispositivo_protecao_descricao='" +
                                     d.stored + "'");
     ASSERT_EQ(rows.size(), 1u) << "the breaker \"" << d.stored << "\" with one rated current";
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"220", "16", "1.45"}));
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"220", "16", "1.45", "3000"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ProtdevBreaker,
     ::testing::Values(
+        // Capitals and digits only: what reached the field before characters were composed.
+        Description{"Capitals", "us", [](ri::Session& s) { s.Type("DISJUNTOR 40A"); }, "DISJUNTOR 40A"},
         Description{"UsTypedText", "us", [](ri::Session& s) { s.Type("Disjuntor térmico 40°C / Ação"); },
                     "Disjuntor térmico 40°C / Ação"},
         // The keys of an ABNT2 keyboard: the acute and tilde dead keys, "ç", and what AltGr makes there for
