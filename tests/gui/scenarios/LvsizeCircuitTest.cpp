@@ -117,25 +117,20 @@ TEST(LvsizeCircuit, IncludedWithTheKeyboardOnly) {
     s.Key("i");
     s.WaitFocus(kDados, kCircuito);
     s.Type("QD2");
-    s.Key("Tab");
-    s.WaitFocus(kDados, kManeira);
-    s.Key("Home Down Down Down Down Down Down");
-    steps::WaitText(s, kDados, kManeira, kEmbutido);
-    s.Key("Tab");
-    s.WaitFocus(kDados, kSistema);
-    s.Key("End m");
-    steps::WaitText(s, kDados, kSistema, "Monofásico F+N+PE");
-    s.Key("Tab");
-    s.WaitFocus(kDados, kCabo);
-    s.Key("Home");
-    steps::WaitText(s, kDados, kCabo, "Condutor isolado Cu PVC 70 °C 450/750 V");
+    // Tab to the list, keys on it, the line they reach.
+    const auto onList = [&](int id, const char* keys, const std::string& line) {
+        s.Key("Tab");
+        s.WaitFocus(kDados, id);
+        s.Key(keys);
+        steps::WaitText(s, kDados, id, line);
+    };
+    onList(kManeira, "Home Down Down Down Down Down Down", kEmbutido);
+    onList(kSistema, "End m", "Monofásico F+N+PE");
+    onList(kCabo, "Home", "Condutor isolado Cu PVC 70 °C 450/750 V");
     s.Key("Tab");
     s.WaitFocus(kDados, kComprimento);
     s.Type("30");
-    s.Key("Tab");
-    s.WaitFocus(kDados, kTemperatura);
-    s.Key("Home 3");  // the next line beginning with 3 after the first
-    steps::WaitText(s, kDados, kTemperatura, "30");
+    onList(kTemperatura, "Home 3", "30");  // the next line beginning with 3 after the first
     s.Key("Tab");  // single phase: no phase-to-phase voltage
     s.WaitFocus(kDados, kFaseNeutro);
     s.Type("127");
