@@ -147,13 +147,22 @@ void Stop(int& pid) {
     pid = -1;
 }
 
+// The test's X server; polled a while, since a server under load may take a moment to accept clients.
+Display* OpenDisplay() {
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    for (;;) {
+        if (Display* d = XOpenDisplay(nullptr)) return d;
+        if (std::chrono::steady_clock::now() >= deadline) throw std::runtime_error("cannot open the display");
+        std::this_thread::sleep_for(100ms);
+    }
+}
+
 // Puts the Latin-1 characters, the dead keys and the keypad's comma on unused keys of the server's keymap,
 // lower and upper case on one key. xdotool would otherwise bind each such character to a spare key while
 // typing, and a program that has not yet taken the new keymap in reads the old symbol there; with the keys
 // in place before the program starts, typing is ordinary key presses.
 void AddTypingKeys() {
-    Display* d = XOpenDisplay(nullptr);
-    if (!d) throw std::runtime_error("cannot open the display");
+    Display* d = OpenDisplay();
     int first = 0, last = 0;
     XDisplayKeycodes(d, &first, &last);
     int per = 0;
@@ -354,8 +363,7 @@ void Session::StartWindowManager() {
     m_windowManager = Spawn({"openbox", "--sm-disable"}, CurrentEnvironment(), m_folder, m_folder / "openbox.log");
     // Ready once it has claimed the screen (its check window on the root window).
     const auto deadline = std::chrono::steady_clock::now() + 20s;
-    Display* d = XOpenDisplay(nullptr);
-    if (!d) throw std::runtime_error("cannot open the display");
+    Display* d = OpenDisplay();
     const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
     bool ready = false;
     while (!ready && std::chrono::steady_clock::now() < deadline) {
@@ -384,8 +392,7 @@ void Session::SetKeyboardLayout(const std::string& layout, const std::string& va
 }
 
 void Session::SetNumLock(bool on) {
-    Display* d = XOpenDisplay(nullptr);
-    if (!d) throw std::runtime_error("cannot open the display");
+    Display* d = OpenDisplay();
     const unsigned mask = XkbKeysymToModifiers(d, XStringToKeysym("Num_Lock"));
     XkbLockModifiers(d, XkbUseCoreKbd, mask, on ? mask : 0);
     XSync(d, False);
