@@ -389,6 +389,20 @@ void Session::SetKeyboardLayout(const std::string& layout, const std::string& va
         argv.push_back(variant);
     }
     Run(argv);
+    // A layout that did not take (an X server that resets between clients, a missing layout) would let a
+    // test pass on the US keymap; read back what the server holds.
+    Display* d = OpenDisplay();
+    XkbDescPtr desc = XkbAllocKeyboard();
+    std::string symbols;
+    if (desc && XkbGetNames(d, XkbSymbolsNameMask, desc) == Success && desc->names && desc->names->symbols) {
+        char* name = XGetAtomName(d, desc->names->symbols);
+        if (name) symbols = name;
+        XFree(name);
+    }
+    if (desc) XkbFreeKeyboard(desc, 0, True);
+    XCloseDisplay(d);
+    if (symbols.find("+" + layout) == std::string::npos)
+        throw std::runtime_error("the keyboard layout " + layout + " is not in effect (symbols: " + symbols + ")");
 }
 
 void Session::SetNumLock(bool on) {
