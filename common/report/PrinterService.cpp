@@ -6,19 +6,56 @@
 PrinterService::PrinterService(std::unique_ptr<IPrinterBackend> backend) : m_backend(std::move(backend)) {}
 PrinterService::~PrinterService() = default;
 
-std::vector<PrinterInfo> PrinterService::Printers() const { return m_backend->ListPrinters(); }
+std::vector<PrinterInfo> PrinterService::CupsPrinters() const { return m_backend->ListPrinters(); }
+
+PrinterInfo PrinterService::FilePrinter()
+{
+    PrinterInfo file;
+    file.name = kFilePrinterName;
+    file.description = "Arquivo PDF (A4)";
+    file.isFile = true;
+    return file;
+}
+
+std::vector<PrinterInfo> PrinterService::Printers() const
+{
+    std::vector<PrinterInfo> printers = CupsPrinters();
+    printers.push_back(FilePrinter());
+    printers.back().isDefault = printers.size() == 1;
+    return printers;
+}
 
 bool PrinterService::HasPrinter(const std::string& name) const
 {
-    for (const PrinterInfo& p : Printers())
+    if (IsFilePrinter(name))
+        return true;
+    for (const PrinterInfo& p : CupsPrinters())
         if (p.name == name)
             return true;
     return false;
 }
 
+PrinterDevice PrinterService::Device(const PrinterInfo& printer)
+{
+    PrinterDevice out;
+    out.driver = printer.isFile ? kFilePrinterDriver : "CUPS";
+    out.device = printer.name;
+    out.port = printer.deviceUri;
+    out.devMode.dmDeviceName = printer.name;
+    return out;
+}
+
 bool PrinterService::GetApplicationPrinter(PrinterDevice& out) const
 {
-    std::vector<PrinterInfo> printers = Printers();
+    if (!IsFilePrinter(m_chosen) && GetCupsPrinter(out))
+        return true;
+    out = Device(FilePrinter());
+    return true;
+}
+
+bool PrinterService::GetCupsPrinter(PrinterDevice& out) const
+{
+    std::vector<PrinterInfo> printers = CupsPrinters();
     if (printers.empty())
         return false;
     const PrinterInfo* chosen = nullptr;
@@ -30,11 +67,7 @@ bool PrinterService::GetApplicationPrinter(PrinterDevice& out) const
             chosen = &p;
     if (!chosen)
         chosen = &printers.front();
-    out = PrinterDevice();
-    out.driver = "CUPS";
-    out.device = chosen->name;
-    out.port = chosen->deviceUri;
-    out.devMode.dmDeviceName = chosen->name;
+    out = Device(*chosen);
     return true;
 }
 
@@ -44,6 +77,16 @@ bool PrinterService::ChoosePrinter(const std::string& name)
         return false;
     m_chosen = name;
     return true;
+}
+
+bool PrinterService::AskPrintOptions(PrintRequest& request) const
+{
+    if (!m_printOptions) {
+        request.copies = 1;
+        request.firstPage = request.lastPage = 0;
+        return true;
+    }
+    return m_printOptions(request);
 }
 
 bool PrinterService::Submit(const PrintRequest& request, std::string& error) const

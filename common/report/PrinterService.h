@@ -1,8 +1,9 @@
 #pragma once
-// The application's printers: what CUPS offers, the one the user chose in the print set-up dialog (or the
-// system default), sending a report's PDF to one of them, and where report previews are shown.
-// AppContext().printer points at the program's one instance.
+// The application's printers: what CUPS offers and, always, the file printer "Salvar em PDF"; the one the
+// user chose in the print set-up dialog (or the system default), sending a report's PDF to one of them, and
+// where report previews are shown. AppContext().printer points at the program's one instance.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,11 +28,16 @@ struct PrinterDevice {
     PrinterDeviceMode devMode;
 };
 
+// The printer the service itself brings: it writes A4 PDF files under a name the user gives.
+inline constexpr const char* kFilePrinterName = "Salvar em PDF";
+inline constexpr const char* kFilePrinterDriver = "PDF";
+
 struct PrinterInfo {
     std::string name;         // destination name ("name/instance" for an instance)
     std::string description;  // printer-info, or the name
     std::string deviceUri;
     bool isDefault = false;
+    bool isFile = false;      // the file printer
 };
 
 struct PrintRequest {
@@ -66,13 +72,20 @@ public:
     PrinterService(const PrinterService&) = delete;
     PrinterService& operator=(const PrinterService&) = delete;
 
-    // Asked of the backend every time: printers come and go while the program runs.
+    // The CUPS printers, then the file printer. CUPS is asked every time: printers come and go while the
+    // program runs.
     std::vector<PrinterInfo> Printers() const;
+    std::vector<PrinterInfo> CupsPrinters() const;
     bool HasPrinter(const std::string& name) const;
+    static bool IsFilePrinter(const std::string& name) { return name == kFilePrinterName; }
 
     // The application's printer: the one chosen in the print set-up dialog while it still exists, else the
-    // system default (the first printer when CUPS names no default). False when there is no printer.
+    // system default (the first CUPS printer when CUPS names no default), else the file printer. Always
+    // found: the callers' "no printer" case is a program without a printer service.
     bool GetApplicationPrinter(PrinterDevice& out) const;
+    // The CUPS printer a preview prints on: the application's printer when it is one, else the system
+    // default. False when CUPS has none.
+    bool GetCupsPrinter(PrinterDevice& out) const;
     // The print set-up dialog's choice; false (and nothing changed) for a printer that does not exist.
     bool ChoosePrinter(const std::string& name);
     const std::string& ChosenPrinter() const { return m_chosen; }
@@ -83,12 +96,22 @@ public:
     void SetPreviewHost(IReportPreviewHost* host) { m_preview = host; }
     IReportPreviewHost* PreviewHost() const { return m_preview; }
 
+    // The program's print-options dialog, for printing from a preview: fills copies, page range and
+    // collation of the request; false when the user cancels. Without one, one copy of every page.
+    using PrintOptionsDialog = std::function<bool(PrintRequest&)>;
+    void SetPrintOptionsDialog(PrintOptionsDialog dialog) { m_printOptions = std::move(dialog); }
+    bool AskPrintOptions(PrintRequest& request) const;
+
     IPrinterBackend& Backend() const { return *m_backend; }
 
 private:
+    static PrinterInfo FilePrinter();
+    static PrinterDevice Device(const PrinterInfo& printer);
+
     std::unique_ptr<IPrinterBackend> m_backend;
     std::string m_chosen;
     IReportPreviewHost* m_preview = nullptr;
+    PrintOptionsDialog m_printOptions;
 };
 
 // For tests: printers by name, the first one the default; every submitted job recorded with a copy of its

@@ -1,9 +1,9 @@
 #include "ReportComponent.h"
 
 #include "AppContext.h"
-#include "AppServices.h"
 #include "Clock.h"
 #include "ReportData.h"
+#include "ReportOutput.h"
 #include "ReportPaginator.h"
 
 #include <pango/pangocairo.h>
@@ -532,28 +532,14 @@ bool ReportComponent::Print(Job& job, const RenderedReport& report)
         request.lastPage = job.options.stopPageN;
         request.collation = job.options.collation;
     }
-    if (request.firstPage > report.PageCount()) {
-        Fail(REPORT_ERR_PAGE_RANGE, "O relatório tem " + std::to_string(report.PageCount()) +
-                                        " página(s); nada a imprimir a partir da página " +
-                                        std::to_string(request.firstPage) + ".");
-        return false;
-    }
-    if (request.lastPage > report.PageCount())
-        request.lastPage = report.PageCount();
-    std::string name;
-    if (!MakeTempFileName(name)) {
-        Fail(REPORT_ERR_PRINT, "Não foi possível criar o arquivo temporário da impressão.");
-        return false;
-    }
-    TempFileGuard guard(name);
     std::string error;
-    if (!report.WritePdf(name, error)) {
-        Fail(REPORT_ERR_RENDER, "Falha ao gerar as páginas do relatório: " + error);
+    if (!FitPageRange(report, request, error)) {
+        Fail(REPORT_ERR_PAGE_RANGE, error);
         return false;
     }
-    request.pdfPath = name;
-    if (!printers->Submit(request, error)) {
-        Fail(REPORT_ERR_PRINT, "A impressora " + printer + " recusou o relatório: " + error);
+    // A file chooser the user cancels prints nothing, and that is no failure.
+    if (PrintReport(*printers, report, request, error) == PrintOutcome::failed) {
+        Fail(REPORT_ERR_PRINT, error);
         return false;
     }
     return true;
@@ -592,8 +578,8 @@ int ReportComponent::ExportToPdf(short id, const std::string& path)
         return 0;
     job->last = report;
     std::string error;
-    if (!report->WritePdf(path, error))
-        return Fail(REPORT_ERR_RENDER, "Falha ao gravar " + path + ": " + error);
+    if (!SaveReportPdf(*report, path, error))
+        return Fail(REPORT_ERR_PRINT, error);
     Succeed();
     return 1;
 }

@@ -50,6 +50,8 @@ std::vector<FieldRef> LayoutFields(const ReportLayout& L)
         CollectFields(s.key, out);
     for (const ReportExpression& g : L.groups)
         CollectFields(g, out);
+    for (const TemplatePart& p : L.fileName)
+        CollectFields(p.value, out);
     if (L.hierarchical) {
         out.push_back(L.hierarchyKey);
         out.push_back(L.hierarchyParent);

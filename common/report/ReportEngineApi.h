@@ -74,7 +74,7 @@ enum ReportErrorCode : short {
     REPORT_ERR_PRINT_OPTIONS = 112,   // pages or collation out of range
     REPORT_ERR_NO_DESTINATION = 113,  // started without an output
     REPORT_ERR_RENDER = 114,          // the pages could not be made
-    REPORT_ERR_PRINT = 115,           // the printing system refused the job
+    REPORT_ERR_PRINT = 115,           // the printing system refused the job, or its PDF file failed
     REPORT_ERR_PREVIEW = 116,         // no preview window could be shown
     REPORT_ERR_NO_WINDOW = 117,       // the job has no preview window
     REPORT_ERR_PAGE_RANGE = 118,      // the chosen pages are not in the report

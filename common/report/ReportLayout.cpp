@@ -264,6 +264,10 @@ private:
             LineScanner::Word w = sc.Next();
             Expect(w.quoted, "title espera um texto entre aspas");
             L.title = w.text;
+        } else if (k == "filename") {
+            LineScanner::Word w = sc.Next();
+            Expect(w.quoted, "filename espera um modelo entre aspas");
+            L.fileName = Template(w.text);
         } else if (k == "page") {
             Expect(sc.Next().text == "A4", "só o papel A4 é conhecido");
             std::string o = sc.Next().text;
@@ -613,6 +617,8 @@ private:
             for (const FieldRef& f : {L.hierarchyKey, L.hierarchyParent})
                 Expect(f.table == L.dataAlias, "hierarchy usa colunas da tabela de dados");
         }
+        for (const TemplatePart& p : L.fileName)
+            CheckExpression(p.value, 0);
         for (const LayoutBand& b : L.bands) {
             if (b.kind == BandKind::groupHeader || b.kind == BandKind::groupFooter)
                 Expect(b.group <= static_cast<int>(L.groups.size()), "band de um grupo não declarado");

@@ -4,6 +4,7 @@
 // The file is text, one statement a line, '#' starts a comment outside quotes and braces. Lengths are in
 // millimetres, font sizes in points. A layout begins with "zel-report 1" and then gives:
 //   title "Relatório"                 page A4 portrait|landscape        margins left top right bottom
+//   filename "template"               the name a saved copy is offered under (a text template, below)
 //   font "DejaVu Sans" 9              formula NAME "'default value'"
 //   table INDEX NAME [as ALIAS] [location "file"]     the tables, by the index the callers locate them with;
 //                                                      a location is relative to the layout's folder
@@ -100,6 +101,7 @@ struct LayoutBand {
 struct ReportLayout {
     std::string path;
     std::string title;
+    std::vector<TemplatePart> fileName;  // empty: the title
     bool landscape = false;
     double marginLeft = 15, marginTop = 12, marginRight = 15, marginBottom = 12;
     std::string fontFamily = "DejaVu Sans";

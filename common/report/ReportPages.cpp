@@ -124,16 +124,25 @@ void RenderedReport::Paint(cairo_t* cr, int index) const
     cairo_restore(cr);
 }
 
-bool RenderedReport::WritePdf(const std::string& path, std::string& error, int firstPage, int lastPage) const
+namespace {
+
+cairo_status_t WriteToSink(void* closure, const unsigned char* data, unsigned int length)
 {
-    int first = firstPage > 0 ? firstPage : 1;
-    int last = lastPage > 0 ? std::min(lastPage, PageCount()) : PageCount();
-    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), m_width, m_height);
+    const auto& sink = *static_cast<RenderedReport::PdfSink*>(closure);
+    return sink(data, length) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+}
+
+}  // namespace
+
+bool RenderedReport::WritePdfSurface(cairo_surface_t* surface, std::string& error, int firstPage, int lastPage) const
+{
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         error = cairo_status_to_string(cairo_surface_status(surface));
         cairo_surface_destroy(surface);
         return false;
     }
+    int first = firstPage > 0 ? firstPage : 1;
+    int last = lastPage > 0 ? std::min(lastPage, PageCount()) : PageCount();
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, m_title.c_str());
     cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Zel");
     cairo_t* cr = cairo_create(surface);
@@ -152,6 +161,18 @@ bool RenderedReport::WritePdf(const std::string& path, std::string& error, int f
         return false;
     }
     return true;
+}
+
+bool RenderedReport::WritePdf(const std::string& path, std::string& error, int firstPage, int lastPage) const
+{
+    return WritePdfSurface(cairo_pdf_surface_create(path.c_str(), m_width, m_height), error, firstPage, lastPage);
+}
+
+bool RenderedReport::WritePdf(const PdfSink& sink, std::string& error, int firstPage, int lastPage) const
+{
+    PdfSink target = sink;
+    return WritePdfSurface(cairo_pdf_surface_create_for_stream(WriteToSink, &target, m_width, m_height), error,
+                           firstPage, lastPage);
 }
 
 PageImage RenderedReport::RenderImage(int index, double scale) const

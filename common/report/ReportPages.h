@@ -4,11 +4,13 @@
 
 #include "ReportLayout.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 typedef struct _cairo cairo_t;
+typedef struct _cairo_surface cairo_surface_t;
 
 struct PageElement {
     enum class Kind { text, line, box };
@@ -38,6 +40,9 @@ public:
         : m_title(std::move(title)), m_width(widthPt), m_height(heightPt) {}
 
     const std::string& Title() const { return m_title; }
+    // The name a saved copy is offered under, without folder or extension.
+    const std::string& FileName() const { return m_fileName; }
+    void SetFileName(std::string name) { m_fileName = std::move(name); }
     double WidthPt() const { return m_width; }
     double HeightPt() const { return m_height; }
     bool Landscape() const { return m_width > m_height; }
@@ -49,13 +54,20 @@ public:
     void Paint(cairo_t* cr, int index) const;
     // Writes the pages first..last (1-based, 0 and 0 for all) as a PDF file; false with the reason in error.
     bool WritePdf(const std::string& path, std::string& error, int firstPage = 0, int lastPage = 0) const;
+    // The same through sink, which takes every piece of the file in order and returns false to stop.
+    using PdfSink = std::function<bool(const unsigned char* data, size_t length)>;
+    bool WritePdf(const PdfSink& sink, std::string& error, int firstPage = 0, int lastPage = 0) const;
     // Draws page index on white at scale pixels per point.
     PageImage RenderImage(int index, double scale) const;
     // The text of every element of a page, top to bottom (for checks without a PDF reader).
     std::string PageText(int index) const;
 
 private:
+    // Draws the pages onto a new PDF surface and takes it down.
+    bool WritePdfSurface(cairo_surface_t* surface, std::string& error, int firstPage, int lastPage) const;
+
     std::string m_title;
+    std::string m_fileName;
     double m_width;
     double m_height;
     std::vector<ReportPage> m_pages;

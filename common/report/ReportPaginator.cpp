@@ -110,6 +110,8 @@ public:
                 Replace(e.text, kTotalMarker, total);
             }
         }
+        RowScope first(*m_in.data, firstRow, *m_in.formulas, &m_special);
+        report->SetFileName(L.fileName.empty() ? m_in.title : Expand(L.fileName, first));
         return report;
     }
 

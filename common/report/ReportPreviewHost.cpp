@@ -37,3 +37,12 @@ int RecordingPreviewHost::OpenCount() const
         n += w->open ? 1 : 0;
     return n;
 }
+
+bool RecordingPreviewHost::ChoosePdfPath(const std::string& suggestedName, std::string& path)
+{
+    pdfSuggestions.push_back(suggestedName);
+    if (pdfPath.empty())
+        return false;
+    path = pdfPath;
+    return true;
+}

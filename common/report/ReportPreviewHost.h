@@ -1,6 +1,7 @@
 #pragma once
-// Where a report's preview goes: the window layer shows the pages in a window of its own; headless runs
-// keep them. The report layer never shows anything itself.
+// Where a report's preview goes, and who names the PDF file a report is saved to: the window layer shows
+// the pages in a window of its own and asks with a file chooser; headless runs keep the pages and answer
+// from a script. The report layer never shows anything itself.
 
 #include "ReportPages.h"
 
@@ -26,6 +27,8 @@ public:
     // False once the user (or Close) has closed it.
     virtual bool IsOpen(ReportWindowHandle window) const = 0;
     virtual void Close(ReportWindowHandle window) = 0;
+    // Asks where to save a report as PDF, offering suggestedName; false when the user cancels.
+    virtual bool ChoosePdfPath(const std::string& suggestedName, std::string& path) = 0;
 };
 
 // For tests and headless runs: keeps every preview it was asked to show.
@@ -40,6 +43,12 @@ public:
     ReportWindowHandle Show(std::shared_ptr<const RenderedReport> report, const PreviewRequest& request) override;
     bool IsOpen(ReportWindowHandle window) const override;
     void Close(ReportWindowHandle window) override;
+    bool ChoosePdfPath(const std::string& suggestedName, std::string& path) override;
+
+    // The path the user names when asked for a PDF file; empty: the user cancels.
+    std::string pdfPath;
+    // Every name offered, in order.
+    std::vector<std::string> pdfSuggestions;
 
     // Every window shown, in order (closed ones included).
     const std::vector<std::unique_ptr<Window>>& Windows() const { return m_windows; }

@@ -25,6 +25,14 @@ std::string LerLinhaEmpresa(const std::string& arquivo)
     return linha;
 }
 
+void PedidoDeImpressao(const CrystalPrintOptions& opcoes, short copias, PrintRequest& pedido)
+{
+    pedido.firstPage = opcoes.startPageN;
+    pedido.lastPage = opcoes.stopPageN;
+    pedido.copies = copias > 0 ? copias : 1;
+    pedido.collation = opcoes.collation;
+}
+
 void EmitirRelatorio(Crystal& job, int bVisualizar, short orientacao, const CrystalPrintOptions& opcoes,
                      short copias, const char* titulo, const char* semImpressora)
 {

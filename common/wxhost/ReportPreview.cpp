@@ -1,20 +1,31 @@
 #include "ReportPreview.h"
 
+#include "AppContext.h"
+#include "MessageService.h"
+#include "PrinterService.h"
+#include "ReportOutput.h"
+
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/dcbuffer.h>
+#include <wx/display.h>
+#include <wx/filedlg.h>
 #include <wx/image.h>
 #include <wx/panel.h>
 #include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -27,7 +38,47 @@ const struct {
 } kZooms[] = {{"Largura da página", 0}, {"Página inteira", -1}, {"50%", 0.5},  {"75%", 0.75},
               {"100%", 1.0},            {"125%", 1.25},         {"150%", 1.5}, {"200%", 2.0}};
 
+constexpr const char* kNoCupsPrinter =
+    "Nenhuma impressora está instalada no sistema (CUPS). Para gravar o relatório, use \"Salvar PDF…\".";
+
 wxString U(const char* s) { return wxString::FromUTF8(s); }
+wxString U(const std::string& s) { return wxString::FromUTF8(s.c_str()); }
+
+// The first preview of a run: most of the screen, so that the page's width is readable; later ones open as
+// the last one was left.
+wxSize InitialSize(const PreviewRequest& request, const WxReportPreviewHost* host)
+{
+    if (host && host->HasRememberedSize())
+        return host->RememberedSize();
+    wxRect screen = wxDisplay(static_cast<unsigned>(0)).GetClientArea();
+    if (screen.width <= 0 || screen.height <= 0)
+        screen = wxRect(0, 0, 1024, 768);
+    int width = std::min(1200, screen.width * 9 / 10);
+    int height = screen.height * 9 / 10;
+    return wxSize(std::max({width, request.width, 640}), std::max({height, request.height, 480}));
+}
+
+bool ChoosePdfFile(wxWindow* parent, const std::string& folder, const std::string& suggestedName, std::string& path)
+{
+    wxFileDialog dialog(parent, U("Salvar relatório em PDF"), U(folder), U(suggestedName),
+                        U("Arquivos PDF (*.pdf)|*.pdf|Todos os arquivos|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    std::filesystem::path chosen(dialog.GetPath().utf8_string());
+    std::string extension = chosen.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (extension != ".pdf" && dialog.GetFilterIndex() == 0) {
+        // The chooser asked about the name as typed; the name with ".pdf" is asked about here.
+        chosen += ".pdf";
+        std::error_code ec;
+        if (std::filesystem::exists(chosen, ec) &&
+            AfxMessageBox("O arquivo " + chosen.string() + " já existe. Deseja substituí-lo?",
+                          MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return false;
+    }
+    path = chosen.string();
+    return true;
+}
 
 }  // namespace
 
@@ -49,12 +100,10 @@ wxBitmap PageImageToBitmap(const PageImage& image)
 }
 
 ReportPreviewFrame::ReportPreviewFrame(wxWindow* parent, std::shared_ptr<const RenderedReport> report,
-                                       const PreviewRequest& request)
+                                       const PreviewRequest& request, WxReportPreviewHost* host)
     : wxFrame(parent, wxID_ANY, wxString::FromUTF8(request.title.empty() ? report->Title() : request.title),
-              request.width > 0 ? wxPoint(request.left, request.top) : wxDefaultPosition,
-              request.width > 0 && request.height > 0 ? wxSize(std::max(request.width, 640), std::max(request.height, 480))
-                                                      : wxSize(960, 760)),
-      m_report(std::move(report))
+              request.width > 0 ? wxPoint(request.left, request.top) : wxDefaultPosition, InitialSize(request, host)),
+      m_report(std::move(report)), m_host(host), m_normalSize(GetSize())
 {
     auto* panel = new wxPanel(this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -68,9 +117,23 @@ ReportPreviewFrame::ReportPreviewFrame(wxWindow* parent, std::shared_ptr<const R
     m_canvas->Bind(wxEVT_MOUSEWHEEL, &ReportPreviewFrame::OnWheel, this);
     sizer->Add(m_canvas, 1, wxEXPAND);
     panel->SetSizer(sizer);
-    if (request.style & kMaximize)
+    CreateStatusBar();
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        if (!ShownMaximized() && !IsFullScreen())
+            m_normalSize = GetSize();
+        event.Skip();
+    });
+    // Printers may have come or gone while the window was in the background.
+    Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
+        if (event.GetActive())
+            UpdatePrintButton();
+        event.Skip();
+    });
+    const bool maximize = host && host->HasRememberedSize() ? host->RememberedMaximized() : (request.style & kMaximize) != 0;
+    if (maximize)
         Maximize();
     Bind(wxEVT_CHAR_HOOK, &ReportPreviewFrame::OnKey, this);
+    UpdatePrintButton();
     Refresh_();
     m_canvas->SetFocus();
 }
@@ -85,23 +148,92 @@ void ReportPreviewFrame::BuildToolbar(wxWindow* panel, wxSizer* sizer)
         bar->Add(b, 0, wxALL | wxALIGN_CENTER_VERTICAL, 3);
         return b;
     };
-    m_first = button("|◀", "Primeira página", [this](wxCommandEvent&) { GoToPage(0); });
-    m_previous = button("◀", "Página anterior", [this](wxCommandEvent&) { GoToPage(m_page - 1); });
+    m_print = button("Imprimir…", "", [this](wxCommandEvent&) { Print(); });
+    m_save = button("Salvar PDF…", "Salvar o relatório num arquivo PDF (Ctrl+S)", [this](wxCommandEvent&) { SavePdf(); });
+    bar->AddSpacer(18);
+    m_first = button("|◀", "Primeira página (Home)", [this](wxCommandEvent&) { GoToPage(0); });
+    m_previous = button("◀", "Página anterior (Page Up)", [this](wxCommandEvent&) { GoToPage(m_page - 1); });
     m_pageLabel = new wxStaticText(panel, wxID_ANY, "", wxDefaultPosition, wxSize(130, -1), wxALIGN_CENTRE_HORIZONTAL);
     bar->Add(m_pageLabel, 0, wxALL | wxALIGN_CENTER_VERTICAL, 3);
-    m_next = button("▶", "Próxima página", [this](wxCommandEvent&) { GoToPage(m_page + 1); });
-    m_last = button("▶|", "Última página", [this](wxCommandEvent&) { GoToPage(PageCount() - 1); });
+    m_next = button("▶", "Próxima página (Page Down)", [this](wxCommandEvent&) { GoToPage(m_page + 1); });
+    m_last = button("▶|", "Última página (End)", [this](wxCommandEvent&) { GoToPage(PageCount() - 1); });
     bar->AddSpacer(18);
-    button("−", "Reduzir", [this](wxCommandEvent&) { SetZoom(std::max(0.25, m_zoom / 1.25)); });
+    button("−", "Reduzir (-)", [this](wxCommandEvent&) { SetZoom(std::max(0.25, m_zoom / 1.25)); });
     m_zoomChoice = new wxChoice(panel, wxID_ANY);
     for (const auto& z : kZooms)
         m_zoomChoice->Append(U(z.label));
     m_zoomChoice->Bind(wxEVT_CHOICE, &ReportPreviewFrame::OnZoomChoice, this);
     bar->Add(m_zoomChoice, 0, wxALL | wxALIGN_CENTER_VERTICAL, 3);
-    button("+", "Ampliar", [this](wxCommandEvent&) { SetZoom(std::min(4.0, m_zoom * 1.25)); });
+    button("+", "Ampliar (+)", [this](wxCommandEvent&) { SetZoom(std::min(4.0, m_zoom * 1.25)); });
     bar->AddStretchSpacer(1);
-    button("Fechar", "Fechar a visualização", [this](wxCommandEvent&) { Close(); });
+    button("Fechar", "Fechar a visualização (Esc)", [this](wxCommandEvent&) { Close(); });
     sizer->Add(bar, 0, wxEXPAND);
+}
+
+bool ReportPreviewFrame::ShownMaximized() const
+{
+    // wx says maximized as soon as it asked for it, even where no window manager did it.
+    if (!IsMaximized())
+        return false;
+    const int display = wxDisplay::GetFromWindow(this);
+    const wxRect area = wxDisplay(static_cast<unsigned>(display == wxNOT_FOUND ? 0 : display)).GetClientArea();
+    return GetSize().x >= area.width * 9 / 10 && GetSize().y >= area.height * 9 / 10;
+}
+
+void ReportPreviewFrame::UpdatePrintButton()
+{
+    PrinterService* printers = AppContext().printer;
+    PrinterDevice cups;
+    const bool found = printers && printers->GetCupsPrinter(cups);
+    m_print->Enable(found);
+    m_print->SetToolTip(found ? U("Imprimir em " + cups.device + " (Ctrl+P)") : U(kNoCupsPrinter));
+}
+
+void ReportPreviewFrame::Print()
+{
+    PrinterService* printers = AppContext().printer;
+    PrinterDevice cups;
+    if (!printers || !printers->GetCupsPrinter(cups)) {
+        UpdatePrintButton();
+        AfxMessageBox(kNoCupsPrinter, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    PrintRequest request;
+    request.printer = cups.device;
+    request.title = m_report->Title();
+    if (!printers->AskPrintOptions(request))
+        return;
+    std::string error;
+    bool printed = false;
+    {
+        wxBusyCursor wait;
+        printed = FitPageRange(*m_report, request, error) &&
+                  PrintReport(*printers, *m_report, request, error) == PrintOutcome::printed;
+    }
+    if (!printed) {
+        AfxMessageBox(error, MB_OK | MB_ICONERROR);
+        return;
+    }
+    SetStatusText(U("Relatório enviado para " + cups.device + "."));
+}
+
+void ReportPreviewFrame::SavePdf()
+{
+    std::string path;
+    const std::string name = PdfFileName(*m_report);
+    if (!(m_host ? m_host->ChoosePdfPath(this, name, path) : ChoosePdfFile(this, "", name, path)))
+        return;
+    std::string error;
+    bool saved = false;
+    {
+        wxBusyCursor wait;
+        saved = SaveReportPdf(*m_report, path, error);
+    }
+    if (!saved) {
+        AfxMessageBox(error, MB_OK | MB_ICONERROR);
+        return;
+    }
+    SetStatusText(U("Relatório salvo em " + path + "."));
 }
 
 double ReportPreviewFrame::PixelsPerPoint() const
@@ -210,16 +342,29 @@ void ReportPreviewFrame::OnCanvasSize(wxSizeEvent& event)
 
 void ReportPreviewFrame::OnKey(wxKeyEvent& event)
 {
-    switch (event.GetKeyCode()) {
-    case WXK_PAGEDOWN: GoToPage(m_page + 1); return;
-    case WXK_PAGEUP: GoToPage(m_page - 1); return;
+    const int key = event.GetKeyCode();
+    if (event.ControlDown() && !event.AltDown()) {
+        if (key == 'P') {
+            Print();
+            return;
+        }
+        if (key == 'S') {
+            SavePdf();
+            return;
+        }
+    }
+    switch (key) {
+    case WXK_PAGEDOWN:
+    case WXK_NUMPAD_PAGEDOWN: GoToPage(m_page + 1); return;
+    case WXK_PAGEUP:
+    case WXK_NUMPAD_PAGEUP: GoToPage(m_page - 1); return;
     case WXK_HOME:
-        if (event.ControlDown()) { GoToPage(0); return; }
-        break;
+    case WXK_NUMPAD_HOME: GoToPage(0); return;
     case WXK_END:
-        if (event.ControlDown()) { GoToPage(PageCount() - 1); return; }
-        break;
+    case WXK_NUMPAD_END: GoToPage(PageCount() - 1); return;
+    // '+' is shifted '=' on many keyboards.
     case '+':
+    case '=':
     case WXK_NUMPAD_ADD: SetZoom(m_zoom * 1.25); return;
     case '-':
     case WXK_NUMPAD_SUBTRACT: SetZoom(m_zoom / 1.25); return;
@@ -268,17 +413,28 @@ void ReportPreviewFrame::OnWheel(wxMouseEvent& event)
 
 WxReportPreviewHost::~WxReportPreviewHost()
 {
-    for (ReportPreviewFrame* frame : m_open) {
+    // A closed window is destroyed only at the next idle time, perhaps after this host is gone.
+    for (ReportPreviewFrame* frame : m_frames) {
         frame->Unbind(wxEVT_DESTROY, &WxReportPreviewHost::OnFrameDestroyed, this);
-        frame->Destroy();
+        if (m_open.count(frame))
+            frame->Destroy();
     }
 }
 
 void WxReportPreviewHost::OnFrameDestroyed(wxWindowDestroyEvent& event)
 {
-    // However a preview goes (closed by its user, by the next run, or with the program), it leaves the set.
-    m_open.erase(static_cast<ReportPreviewFrame*>(event.GetEventObject()));
+    // However a preview goes (closed by its user, by the next run, or with the program), it leaves the sets.
+    auto* frame = static_cast<ReportPreviewFrame*>(event.GetEventObject());
+    m_open.erase(frame);
+    m_frames.erase(frame);
     event.Skip();
+}
+
+void WxReportPreviewHost::Remember(const ReportPreviewFrame& frame)
+{
+    m_remembered = true;
+    m_maximized = frame.ShownMaximized();
+    m_size = frame.NormalSize();
 }
 
 ReportWindowHandle WxReportPreviewHost::Show(std::shared_ptr<const RenderedReport> report, const PreviewRequest& request)
@@ -286,11 +442,13 @@ ReportWindowHandle WxReportPreviewHost::Show(std::shared_ptr<const RenderedRepor
     if (!report || !wxTheApp)
         return nullptr;
     wxWindow* parent = static_cast<wxWindow*>(request.parent);
-    auto* frame = new ReportPreviewFrame(parent, std::move(report), request);
+    auto* frame = new ReportPreviewFrame(parent, std::move(report), request, this);
     m_open.insert(frame);
+    m_frames.insert(frame);
     frame->Bind(wxEVT_DESTROY, &WxReportPreviewHost::OnFrameDestroyed, this);
     frame->Bind(wxEVT_CLOSE_WINDOW, [this, frame](wxCloseEvent& event) {
-        m_open.erase(frame);  // closed now, though destroyed only at the next idle time
+        if (m_open.erase(frame))  // closed now, though destroyed only at the next idle time
+            Remember(*frame);
         event.Skip();
     });
     frame->Show();
@@ -306,8 +464,25 @@ bool WxReportPreviewHost::IsOpen(ReportWindowHandle window) const
 void WxReportPreviewHost::Close(ReportWindowHandle window)
 {
     auto* frame = static_cast<ReportPreviewFrame*>(window);
-    if (m_open.erase(frame))
+    if (m_open.erase(frame)) {
+        Remember(*frame);
         frame->Destroy();
+    }
+}
+
+bool WxReportPreviewHost::ChoosePdfPath(const std::string& suggestedName, std::string& path)
+{
+    wxWindow* parent = wxGetActiveWindow();
+    return ChoosePdfPath(parent ? parent : (wxTheApp ? wxTheApp->GetTopWindow() : nullptr), suggestedName, path);
+}
+
+bool WxReportPreviewHost::ChoosePdfPath(wxWindow* parent, const std::string& suggestedName, std::string& path)
+{
+    std::string folder = m_folder.empty() ? wxStandardPaths::Get().GetDocumentsDir().utf8_string() : m_folder;
+    if (!ChoosePdfFile(parent, folder, suggestedName, path))
+        return false;
+    m_folder = std::filesystem::path(path).parent_path().string();
+    return true;
 }
 
 ReportPreviewFrame* WxReportPreviewHost::Frame(ReportWindowHandle window) const

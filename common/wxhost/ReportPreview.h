@@ -1,7 +1,8 @@
 #pragma once
 // The report preview window: the pages of one report run drawn by the report layer, with page navigation
-// and zoom, closed by the user or by the job's next run. WxReportPreviewHost is what the programs register
-// with the PrinterService so that report jobs can show their previews.
+// and zoom, printing on a CUPS printer and saving as PDF; closed by the user or by the job's next run.
+// WxReportPreviewHost is what the programs register with the PrinterService so that report jobs can show
+// their previews and ask where a PDF goes.
 
 #include "ReportPreviewHost.h"
 
@@ -18,10 +19,14 @@ class wxStaticText;
 class wxButton;
 class wxWindowDestroyEvent;
 
+class WxReportPreviewHost;
+
 class ReportPreviewFrame : public wxFrame {
 public:
-    // zoom 0 fits the page's width to the window.
-    ReportPreviewFrame(wxWindow* parent, std::shared_ptr<const RenderedReport> report, const PreviewRequest& request);
+    // Opens at the page's width. The host gives the window's size and the PDF file chooser; null in a frame
+    // of its own.
+    ReportPreviewFrame(wxWindow* parent, std::shared_ptr<const RenderedReport> report, const PreviewRequest& request,
+                       WxReportPreviewHost* host = nullptr);
 
     int CurrentPage() const { return m_page; }  // 0-based
     int PageCount() const { return m_report->PageCount(); }
@@ -30,6 +35,16 @@ public:
     void SetZoom(double zoom);
     void FitWidth();
     void FitPage();
+    // "Imprimir…": the print options, then the CUPS printer. "Salvar PDF…": the file chooser, then the file.
+    void Print();
+    void SavePdf();
+    // The size the window has when not maximized.
+    wxSize NormalSize() const { return m_normalSize; }
+    bool ShownMaximized() const;
+    wxButton* PrintButton() const { return m_print; }
+    wxButton* SaveButton() const { return m_save; }
+    // Enables "Imprimir…" while CUPS has a printer, and says why not in its tooltip.
+    void UpdatePrintButton();
 
 private:
     void BuildToolbar(wxWindow* panel, wxSizer* sizer);
@@ -44,12 +59,16 @@ private:
     void UpdateScroll();
 
     std::shared_ptr<const RenderedReport> m_report;
+    WxReportPreviewHost* m_host;
+    wxSize m_normalSize;
     int m_page = 0;
     double m_zoom = 1.0;
     enum class Fit { none, width, page } m_fit = Fit::width;
     wxScrolledWindow* m_canvas = nullptr;
     wxStaticText* m_pageLabel = nullptr;
     wxChoice* m_zoomChoice = nullptr;
+    wxButton* m_print = nullptr;
+    wxButton* m_save = nullptr;
     wxButton* m_first = nullptr;
     wxButton* m_previous = nullptr;
     wxButton* m_next = nullptr;
@@ -69,13 +88,28 @@ public:
     ReportWindowHandle Show(std::shared_ptr<const RenderedReport> report, const PreviewRequest& request) override;
     bool IsOpen(ReportWindowHandle window) const override;
     void Close(ReportWindowHandle window) override;
+    // A file chooser over the active window.
+    bool ChoosePdfPath(const std::string& suggestedName, std::string& path) override;
+    // The same over parent; it starts in the folder of the last PDF saved in this run.
+    bool ChoosePdfPath(wxWindow* parent, const std::string& suggestedName, std::string& path);
 
     ReportPreviewFrame* Frame(ReportWindowHandle window) const;
 
+    // The size the next preview opens with: the last one's, once one has closed in this run.
+    bool HasRememberedSize() const { return m_remembered; }
+    wxSize RememberedSize() const { return m_size; }
+    bool RememberedMaximized() const { return m_maximized; }
+
 private:
     void OnFrameDestroyed(wxWindowDestroyEvent& event);
+    void Remember(const ReportPreviewFrame& frame);
 
-    std::set<ReportPreviewFrame*> m_open;
+    std::set<ReportPreviewFrame*> m_open;    // shown and not closed
+    std::set<ReportPreviewFrame*> m_frames;  // not destroyed yet
+    bool m_remembered = false;
+    wxSize m_size;
+    bool m_maximized = false;
+    std::string m_folder;
 };
 
 // The pixels of a page as a bitmap for the screen.

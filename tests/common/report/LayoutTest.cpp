@@ -55,6 +55,8 @@ TEST(LayoutTest, BrokenLayoutsNameTheirLine)
         {"zel-report 1\ntable 0 t\nband detail\nend\n", "falta a instrução data"},
         {head + "page A3 portrait\n", "só o papel A4"},
         {head + "title \"sem fim\n", "texto sem aspas de fechamento"},
+        {head + "filename nome\n", "linha 4: filename espera um modelo entre aspas"},
+        {head + "filename \"{@nada} - {t.a}\"\nband detail\nend\n", "fórmula não declarada: {@nada}"},
     };
     for (const Case& c : cases) {
         std::string error;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace reporttest;
 
@@ -101,35 +102,114 @@ TEST_F(PrintingTest, APrinterThatRefusesTheJobIsAFailure)
     EXPECT_NE(env.messages.shown[0].text.find("fila parada"), std::string::npos);
 }
 
-TEST(PrinterServiceTest, TheApplicationsPrinterIsTheChosenOneWhileItExistsElseTheDefault)
+TEST(PrinterServiceTest, TheApplicationsPrinterIsTheChosenOneWhileItExistsElseTheDefaultElseTheFilePrinter)
 {
     auto backend = std::make_unique<RecordingPrinterBackend>(std::vector<std::string>{"A", "B"});
     RecordingPrinterBackend* b = backend.get();
     PrinterService service(std::move(backend));
-    PrinterDevice device;
-    ASSERT_TRUE(service.GetApplicationPrinter(device));
-    EXPECT_EQ(device.device, "A");
-    EXPECT_EQ(device.driver, "CUPS");
-    EXPECT_FALSE(service.ChoosePrinter("C"));
-    EXPECT_TRUE(service.ChoosePrinter("B"));
-    ASSERT_TRUE(service.GetApplicationPrinter(device));
-    EXPECT_EQ(device.device, "B");
-    b->printers = {"A"};  // the chosen printer was removed
-    ASSERT_TRUE(service.GetApplicationPrinter(device));
-    EXPECT_EQ(device.device, "A");
-    b->printers.clear();
-    EXPECT_FALSE(service.GetApplicationPrinter(device));
+    struct Step {
+        std::vector<std::string> cups;
+        const char* choose;  // null: no choice made at this step
+        bool chosen;
+        const char* application;
+        const char* preview;  // the CUPS printer a preview prints on; null: none
+    };
+    const Step steps[] = {
+        {{"A", "B"}, nullptr, false, "A", "A"},
+        {{"A", "B"}, "C", false, "A", "A"},
+        {{"A", "B"}, "B", true, "B", "B"},
+        {{"A"}, nullptr, false, "A", "A"},  // the chosen printer was removed
+        {{}, nullptr, false, kFilePrinterName, nullptr},
+        {{"A", "B"}, kFilePrinterName, true, kFilePrinterName, "A"},
+        {{}, nullptr, false, kFilePrinterName, nullptr},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::string(step.application) + (step.choose ? std::string(" after choosing ") + step.choose : ""));
+        b->printers = step.cups;
+        if (step.choose) {
+            EXPECT_EQ(service.ChoosePrinter(step.choose), step.chosen);
+        }
+        PrinterDevice device;
+        ASSERT_TRUE(service.GetApplicationPrinter(device));
+        EXPECT_EQ(device.device, step.application);
+        EXPECT_EQ(device.driver, PrinterService::IsFilePrinter(step.application) ? "PDF" : "CUPS");
+        PrinterDevice cups;
+        EXPECT_EQ(service.GetCupsPrinter(cups), step.preview != nullptr);
+        if (step.preview) {
+            EXPECT_EQ(cups.device, step.preview);
+        }
+        // Every printer CUPS has, then the file printer, the default only when CUPS has none.
+        std::vector<PrinterInfo> all = service.Printers();
+        ASSERT_EQ(all.size(), step.cups.size() + 1);
+        EXPECT_EQ(all.back().name, "Salvar em PDF");
+        EXPECT_TRUE(all.back().isFile);
+        EXPECT_EQ(all.back().isDefault, step.cups.empty());
+        EXPECT_TRUE(service.HasPrinter("Salvar em PDF"));
+    }
 }
 
-TEST(PrinterServiceTest, WithoutPrintersThereIsNoApplicationPrinterAndNoSelection)
+// No CUPS printer: the report still prints, through the file printer, into the file the user names.
+class FilePrinterTest : public PrintingTest {
+protected:
+    FilePrinterTest() : PrintingTest(std::vector<std::string>{}) {}
+
+    void PrintProject(CrystalPrintOptions options)
+    {
+        Crystal job(env.Layout("ZelBt03.zel"));
+        job.SetFormula("projeto", "'Usina São João'");
+        Print(job, options, 2);
+    }
+};
+
+TEST_F(FilePrinterTest, WritesTheChosenPagesWhereTheUserSays)
 {
-    ReportEnvironment env(std::vector<std::string>{});
-    PrinterDevice device;
-    EXPECT_FALSE(env.printers->GetApplicationPrinter(device));
+    env.preview.pdfPath = env.File("saida.pdf");
+    CrystalPrintOptions options;
+    options.startPageN = 2;
+    options.stopPageN = 3;
+    options.nReportCopies = 2;
+    options.collation = 1;
+    PrintProject(options);
+    EXPECT_TRUE(env.messages.shown.empty());
+    EXPECT_TRUE(env.backend->jobs.empty());
+    EXPECT_EQ(env.preview.pdfSuggestions, std::vector<std::string>{"Usina São João.pdf"});
+    ASSERT_TRUE(std::filesystem::exists(env.preview.pdfPath));
+    EXPECT_EQ(PdfPageCount(env.preview.pdfPath), 2);  // one copy of pages 2 and 3
+    EXPECT_NE(PdfPageSize(env.preview.pdfPath).find("841.89 x 595.276 pts (A4)"), std::string::npos)
+        << PdfPageSize(env.preview.pdfPath);  // A4, landscape as the caller set it
+    EXPECT_NE(PdfText(env.preview.pdfPath).find("Página 2 de"), std::string::npos) << PdfText(env.preview.pdfPath);
+}
+
+TEST_F(FilePrinterTest, ACancelledFileChooserPrintsNothingAndIsNoFailure)
+{
+    env.preview.pdfPath.clear();
+    EXPECT_NO_THROW(PrintProject(CrystalPrintOptions{}));
+    EXPECT_EQ(env.preview.pdfSuggestions.size(), 1u);
+    EXPECT_TRUE(env.messages.shown.empty());
+    EXPECT_EQ(env.CrystalLogLines(), 0);
+}
+
+TEST_F(FilePrinterTest, AFileThatCannotBeWrittenIsAReportFailureAndLeavesNoFile)
+{
+    std::ofstream(env.File("arquivo")) << "não é uma pasta";
+    env.preview.pdfPath = env.File("arquivo") + "/saida.pdf";
+    EXPECT_THROW(PrintProject(CrystalPrintOptions{}), CUserException);
+    ASSERT_EQ(env.messages.shown.size(), 1u);
+    const std::string& text = env.messages.shown[0].text;
+    EXPECT_NE(text.find("(115)"), std::string::npos) << text;
+    EXPECT_NE(text.find("saida.pdf"), std::string::npos) << text;
+    EXPECT_NE(text.find("não uma pasta"), std::string::npos) << text;
+    EXPECT_EQ(env.CrystalLogLines(), 1);
+    EXPECT_EQ(zeltest::ReadFile(env.File("arquivo")), "não é uma pasta");
+}
+
+TEST(PrinterServiceTest, WithoutThePrinterServiceThereIsNoPrinterToSelect)
+{
+    ReportEnvironment env;
+    env.context.printer = nullptr;
     Crystal job(env.Layout("ZelBt04.zel"));
     PrinterDeviceMode mode;
-    EXPECT_THROW(job.SelectPrinter("CUPS", "Laser", "", &mode), CUserException);
-    // Printing with no printer selected and none installed fails at the start, not silently.
+    EXPECT_THROW(job.SelectPrinter("PDF", kFilePrinterName, "", &mode), CUserException);
     job.SetTableLocation(0, Location(env.File("x.lvp")));
     job.OutputToPrinter(1);
     EXPECT_THROW(job.Start(), CUserException);
@@ -146,7 +226,8 @@ TEST(CupsBackendTest, ListsWhatCupsHasAndRefusesAnUnknownPrinter)
     PrinterService service;
     std::vector<PrinterInfo> printers = service.Printers();
     PrinterDevice device;
-    EXPECT_EQ(service.GetApplicationPrinter(device), !printers.empty());
+    EXPECT_TRUE(service.GetApplicationPrinter(device));
+    EXPECT_EQ(service.GetCupsPrinter(device), printers.size() > 1);
     PrintRequest request;
     request.printer = "Zel_Impressora_Que_Nao_Existe";
     request.pdfPath = "/dev/null";

@@ -145,7 +145,7 @@ int main(int argc, char** argv)
         app.GetMainFrame()->OnCommand(ID_LVSIZE_APP_ABOUT);
         host.onDialogShown = nullptr;
 
-        // Sizing the project: its preview window shows, or with no printer installed the printer message.
+        // Sizing the project: its preview window shows, with a CUPS printer or without (the file printer).
         std::string mensagem;
         host.onMessageShown = [&](wxWindow& box) {
             if (auto* m = dynamic_cast<wxMessageDialog*>(&box))
@@ -161,11 +161,9 @@ int main(int argc, char** argv)
         for (wxWindow* w : wxTopLevelWindows)
             if (w->IsShown() && w->GetLabel().utf8_str() == std::string(CLvsizeView::kTituloRelatorio))
                 preview = w;
-        if (!preview) {
-            // No CUPS printer on this machine: the message stands for the report.
-            Check(!fs::exists(dir.File("CRYSTAL.LOG")), "no report error");
-            Check(mensagem == CLvsizeView::kSemImpressora, "no printer here: the report ends with the printer message");
-        } else {
+        Check(!fs::exists(dir.File("CRYSTAL.LOG")), "no report error");
+        Check(preview != nullptr && mensagem.empty(), "the project report's preview shows");
+        if (preview) {
             Shot(preview, "lvsize-relatorio-projeto");
             preview->Close(true);
             Pump(5);

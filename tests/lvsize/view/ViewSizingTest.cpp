@@ -145,10 +145,41 @@ TEST_F(Dimensionar, PrintingTakesThePrintOptions)
     EXPECT_EQ(abertos, 3);
 }
 
-TEST_F(Dimensionar, WithoutPrinterTheSizingIsDoneAndTheMessageShown)
+TEST_F(Dimensionar, WithoutACupsPrinterTheReportsArePreviewedAndPrintedToAFile)
 {
     Shell s(std::vector<std::string>{});
     Iniciar(s);
+    s.Select("ILUM-01");
+    s.Command(ID_CIRCUITO_CALCULAR);
+    EXPECT_TRUE(s.host.messages.empty()) << s.host.Transcript();
+    EXPECT_TRUE(Tem(s.component->Of(circuito), "select Salvar em PDF orientation 1")) << Juntar(s.component->Of(circuito));
+    ASSERT_EQ(s.previews.OpenCount(), 1);
+    EXPECT_NE(s.previews.Windows().back()->report->PageText(0).find("ILUM-01"), std::string::npos);
+
+    s.Tree().SelectItem(s.Tree().GetRootItem());
+    s.Command(ID_PROJETO_CALCULAR);
+    EXPECT_TRUE(s.host.messages.empty()) << s.host.Transcript();
+    EXPECT_EQ(s.previews.OpenCount(), 2);
+
+    // "Imprimir": the print options, then the file the user names.
+    LvsizeDialogs().impressao = [](ImpressaoResposta& r) {
+        r = ImpressaoResposta{0, 0, 0, 2};
+        return IDOK;
+    };
+    s.previews.pdfPath = s.dir.File("ilum.pdf");
+    s.Select("ILUM-01");
+    s.Command(ID_CIRCUITO_IMPRIMIR);
+    EXPECT_TRUE(s.host.messages.empty()) << s.host.Transcript();
+    EXPECT_TRUE(s.backend->jobs.empty());
+    EXPECT_EQ(s.previews.pdfSuggestions, std::vector<std::string>{"exemplo - ILUM-01.pdf"});
+    EXPECT_EQ(zeltest::ReadFile(s.previews.pdfPath).rfind("%PDF-", 0), 0u);
+}
+
+TEST_F(Dimensionar, WithoutThePrinterServiceTheSizingIsDoneAndTheMessageShown)
+{
+    Shell s;
+    Iniciar(s);
+    s.context.printer = nullptr;
     s.Select("ILUM-01");
     s.Command(ID_CIRCUITO_CALCULAR);
     ASSERT_EQ(s.host.messages.size(), 1u);
@@ -161,6 +192,33 @@ TEST_F(Dimensionar, WithoutPrinterTheSizingIsDoneAndTheMessageShown)
     s.Command(ID_PROJETO_CALCULAR);
     EXPECT_EQ(s.host.messages.size(), 2u);
     EXPECT_EQ(s.Q("SELECT COUNT(*) FROM circuito WHERE circuito_calculado=0"), "0");
+}
+
+// A preview prints with its own button, after the same print-options dialog as "I&mprimir".
+TEST_F(Dimensionar, APreviewAsksForThePrintOptionsWithTheProgramsDialog)
+{
+    Shell s;
+    Iniciar(s);
+    ImpressaoResposta resposta{1, 2, 3, 4};
+    int resultado = IDOK;
+    LvsizeDialogs().impressao = [&](ImpressaoResposta& r) {
+        r = resposta;
+        return resultado;
+    };
+    s.Select("ILUM-01");
+    s.Command(ID_CIRCUITO_CALCULAR);
+    PrintRequest pedido;
+    ASSERT_TRUE(s.printers->AskPrintOptions(pedido));
+    EXPECT_EQ(pedido.firstPage, 2);
+    EXPECT_EQ(pedido.lastPage, 3);
+    EXPECT_EQ(pedido.copies, 4);
+    EXPECT_EQ(pedido.collation, 1);
+    resposta = ImpressaoResposta{0, 7, 9, 1};  // "&Todas": the pages typed before do not count
+    ASSERT_TRUE(s.printers->AskPrintOptions(pedido));
+    EXPECT_EQ(pedido.firstPage, 0);
+    EXPECT_EQ(pedido.lastPage, 0);
+    resultado = IDCANCEL;
+    EXPECT_FALSE(s.printers->AskPrintOptions(pedido));
 }
 
 TEST_F(Dimensionar, TheWholeProjectInTheDatabasesOrderThenItsReport)

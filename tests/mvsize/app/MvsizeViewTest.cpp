@@ -307,6 +307,31 @@ TEST(MvsizeView, ProjectSizesEveryCircuitAndPreviewsTheProjectReport)
     EXPECT_EQ(Juntar(s.component->Of(job)), Juntar(esperado));
 }
 
+TEST(MvsizeView, WithoutACupsPrinterTheReportsArePreviewedAndPrintedToAFile)
+{
+    Shell s(std::vector<std::string>{});
+    ASSERT_TRUE(s.Start({s.Exemplo("Subestação.mvp")}));
+    const short circuito = s.component->JobOf("ZelMt04.zel");
+    s.Select("SE-01");
+    s.Command(ID_CIRCUITO_CALCULAR);
+    s.Tree().SelectItem(s.Tree().GetRootItem());
+    s.Command(ID_PROJETO_CALCULAR);
+    EXPECT_TRUE(s.host.messages.empty()) << s.host.Transcript();
+    EXPECT_TRUE(Tem(s.component->Of(circuito), "select Salvar em PDF orientation 1")) << Juntar(s.component->Of(circuito));
+    EXPECT_EQ(s.previews.OpenCount(), 2);
+
+    MvsizeDialogs().impressao = [](ImpressaoResposta& r) {
+        r = ImpressaoResposta{0, 0, 0, 1};
+        return IDOK;
+    };
+    s.previews.pdfPath = s.dir.File("se-01.pdf");
+    s.Select("SE-01");
+    s.Command(ID_CIRCUITO_IMPRIMIR);
+    EXPECT_TRUE(s.host.messages.empty()) << s.host.Transcript();
+    EXPECT_EQ(s.previews.pdfSuggestions, std::vector<std::string>{"Subestação - SE-01.pdf"});
+    EXPECT_EQ(zeltest::ReadFile(s.previews.pdfPath).rfind("%PDF-", 0), 0u);
+}
+
 TEST(MvsizeView, ProjectStopsAtTheFirstFailingCircuit)
 {
     Shell s;
