@@ -66,7 +66,8 @@ bool SaveReportPdf(const RenderedReport& report, const std::string& path, std::s
         return false;
     }
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A short hidden name: any name the target may take still leaves room for it.
+    std::string temp = (folder / ".ZELXXXXXX").string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         error = "Não foi possível gravar " + path + ": " + Reason(errno) + ".";

@@ -5,6 +5,7 @@
 #include "PrinterService.h"
 #include "ReportOutput.h"
 
+#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -62,6 +63,18 @@ bool ChoosePdfFile(wxWindow* parent, const std::string& folder, const std::strin
 {
     wxFileDialog dialog(parent, U("Salvar relatório em PDF"), U(folder), U(suggestedName),
                         U("Arquivos PDF (*.pdf)|*.pdf|Todos os arquivos|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    // GTK sizes its chooser when it is shown, at times taller than a small screen, its buttons out of reach.
+    const wxRect screen = wxDisplay(static_cast<unsigned>(0)).GetClientArea();
+    GdkRectangle fit{screen.x, screen.y, std::min(900, screen.width * 9 / 10), std::min(640, screen.height * 85 / 100)};
+    fit.x += (screen.width - fit.width) / 2;
+    fit.y += (screen.height - fit.height) / 2;
+    g_signal_connect(static_cast<GtkWidget*>(dialog.GetHandle()), "map",
+                     G_CALLBACK(+[](GtkWidget* widget, gpointer data) {
+                         const auto* r = static_cast<const GdkRectangle*>(data);
+                         gtk_window_resize(GTK_WINDOW(widget), r->width, r->height);
+                         gtk_window_move(GTK_WINDOW(widget), r->x, r->y);
+                     }),
+                     &fit);
     if (dialog.ShowModal() != wxID_OK)
         return false;
     std::filesystem::path chosen(dialog.GetPath().utf8_string());
@@ -165,6 +178,8 @@ void ReportPreviewFrame::BuildToolbar(wxWindow* panel, wxSizer* sizer)
     m_zoomChoice->Bind(wxEVT_CHOICE, &ReportPreviewFrame::OnZoomChoice, this);
     bar->Add(m_zoomChoice, 0, wxALL | wxALIGN_CENTER_VERTICAL, 3);
     button("+", "Ampliar (+)", [this](wxCommandEvent&) { SetZoom(std::min(4.0, m_zoom * 1.25)); });
+    m_zoomLabel = new wxStaticText(panel, wxID_ANY, "", wxDefaultPosition, wxSize(50, -1));
+    bar->Add(m_zoomLabel, 0, wxALL | wxALIGN_CENTER_VERTICAL, 3);
     bar->AddStretchSpacer(1);
     button("Fechar", "Fechar a visualização (Esc)", [this](wxCommandEvent&) { Close(); });
     sizer->Add(bar, 0, wxEXPAND);
@@ -287,6 +302,7 @@ void ReportPreviewFrame::Refresh_()
             selection = static_cast<int>(i);
     }
     m_zoomChoice->SetSelection(selection);
+    m_zoomLabel->SetLabel(wxString::Format("%d%%", static_cast<int>(std::lround(m_zoom * 100))));
     m_pageLabel->SetLabel(wxString::FromUTF8("Página ") + wxString::Format("%d de %d", m_page + 1, PageCount()));
     m_first->Enable(m_page > 0);
     m_previous->Enable(m_page > 0);

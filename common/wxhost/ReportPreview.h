@@ -67,6 +67,7 @@ private:
     wxScrolledWindow* m_canvas = nullptr;
     wxStaticText* m_pageLabel = nullptr;
     wxChoice* m_zoomChoice = nullptr;
+    wxStaticText* m_zoomLabel = nullptr;  // the zoom in per cent, whether a listed one or not
     wxButton* m_print = nullptr;
     wxButton* m_save = nullptr;
     wxButton* m_first = nullptr;
