@@ -22,12 +22,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sys/resource.h>
 #include <thread>
 
 using namespace reporttest;
@@ -81,17 +79,26 @@ protected:
         }
     }
 
-    // The circuit report of circuit 1, previewed; its window.
-    ReportPreviewFrame* Preview(Crystal& job)
+    // The circuit report of circuit 1 run again on the test's job, previewed; its window.
+    ReportPreviewFrame* Preview()
     {
-        std::vector<Crystal*> subs = job.GetSubreports();
-        if (subs.empty())
-            subs = {new Crystal("Lvsize03.rpt", &job), new Crystal("Lvsize04.rpt", &job),
-                    new Crystal("Lvsize05.rpt", &job)};
-        RunCircuitReport(job, subs, database, 1, "QD-Prévia", "D'Ávila Engenharia", "Usina São João");
-        ReportPreviewFrame* frame = host.Frame(job.GetWindowHandle());
+        if (!job) {
+            job = std::make_unique<Crystal>(env.Layout("ZelBt04.zel"));
+            for (const char* sub : {"Lvsize03.rpt", "Lvsize04.rpt", "Lvsize05.rpt"})
+                new Crystal(sub, job.get());
+        }
+        RunCircuitReport(*job, job->GetSubreports(), database, 1, "QD-Prévia", "D'Ávila Engenharia",
+                         "Usina São João");
+        ReportPreviewFrame* frame = host.Frame(job->GetWindowHandle());
         Pump(200);
         return frame;
+    }
+
+    // A folder "saida" of the test's own, and a file name in it.
+    std::string Saida(const std::string& name)
+    {
+        std::filesystem::create_directories(env.File("saida"));
+        return env.File("saida") + "/" + name;
     }
 
     static void Shot(wxWindow* window, const std::string& name)
@@ -112,6 +119,7 @@ protected:
     ReportEnvironment env;
     WxReportPreviewHost host;
     std::string database;
+    std::unique_ptr<Crystal> job;  // closes its window before the host goes
 };
 
 // Answers the next file chooser the way a user would: with a path, or with Cancel when it is empty. Keeps
@@ -172,12 +180,8 @@ std::vector<std::string> Names(const std::string& folder)
 
 TEST_F(PreviewTest, ShowsTheRunsPagesWithNavigationAndZoomAndClosesWithTheNextRun)
 {
-    Crystal job(env.Layout("ZelBt04.zel"));
-    std::vector<Crystal*> subs = {new Crystal("Lvsize03.rpt", &job), new Crystal("Lvsize04.rpt", &job),
-                                  new Crystal("Lvsize05.rpt", &job)};
-    RunCircuitReport(job, subs, database, 1, "QD-Prévia", "D'Ávila Engenharia", "Usina São João");
-    ReportWindowHandle first = job.GetWindowHandle();
-    ReportPreviewFrame* frame = host.Frame(first);
+    ReportPreviewFrame* frame = Preview();
+    ReportWindowHandle first = job->GetWindowHandle();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetTitle().utf8_string(), "Vardek - LVSIZE 4.0");
     EXPECT_TRUE(frame->IsMaximized() || frame->IsShown());
@@ -198,9 +202,9 @@ TEST_F(PreviewTest, ShowsTheRunsPagesWithNavigationAndZoomAndClosesWithTheNextRu
     Shot(frame, "preview-window.png");
 
     // The next run of the job closes this window and opens its own.
-    RunCircuitReport(job, subs, database, 1, "QD-Prévia", "Outra empresa", "Usina São João");
+    Preview();
     EXPECT_FALSE(host.IsOpen(first));
-    ReportWindowHandle second = job.GetWindowHandle();
+    ReportWindowHandle second = job->GetWindowHandle();
     EXPECT_NE(host.Frame(second), nullptr);
     Pump(100);
 
@@ -208,13 +212,12 @@ TEST_F(PreviewTest, ShowsTheRunsPagesWithNavigationAndZoomAndClosesWithTheNextRu
     host.Frame(second)->Close(true);
     Pump(100);
     EXPECT_FALSE(host.IsOpen(second));
-    EXPECT_THROW(job.GetWindowHandle(), CUserException);
+    EXPECT_THROW(job->GetWindowHandle(), CUserException);
 }
 
 TEST_F(PreviewTest, PrintsOnTheCupsPrinterAfterTheProgramsPrintOptions)
 {
-    Crystal job(env.Layout("ZelBt04.zel"));
-    ReportPreviewFrame* frame = Preview(job);
+    ReportPreviewFrame* frame = Preview();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->PrintButton()->GetLabel().utf8_string(), "Imprimir…");
     EXPECT_EQ(frame->SaveButton()->GetLabel().utf8_string(), "Salvar PDF…");
@@ -273,11 +276,9 @@ TEST_F(PreviewTest, PrintsOnTheCupsPrinterAfterTheProgramsPrintOptions)
 
 TEST_F(PreviewTest, SavesWhatItShowsAsAPdfWhereTheUserSays)
 {
-    Crystal job(env.Layout("ZelBt04.zel"));
-    ReportPreviewFrame* frame = Preview(job);
+    ReportPreviewFrame* frame = Preview();
     ASSERT_NE(frame, nullptr);
-    std::filesystem::create_directories(env.File("saida"));
-    const std::string path = env.File("saida") + "/relatório.pdf";
+    const std::string path = Saida("relatório.pdf");
     {
         FileChooserAnswer answer(path);
         frame->SavePdf();
@@ -315,26 +316,18 @@ TEST_F(PreviewTest, SavesWhatItShowsAsAPdfWhereTheUserSays)
 
 TEST_F(PreviewTest, AFailedSaveIsToldAndKeepsTheFileItWasToReplace)
 {
-    Crystal job(env.Layout("ZelBt04.zel"));
-    ReportPreviewFrame* frame = Preview(job);
+    ReportPreviewFrame* frame = Preview();
     ASSERT_NE(frame, nullptr);
-    std::filesystem::create_directories(env.File("saida"));
-    const std::string path = env.File("saida") + "/relatorio.pdf";
+    const std::string path = Saida("relatorio.pdf");
     std::ofstream(path) << "versão anterior";
-    // A file-size limit stops the write halfway, as a full disk would; root is held to it too.
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 2000;
     {
+        // Past the chooser, a full disk stops the write halfway.
+        FileSizeLimit disk(2000);
         FileChooserAnswer answer(path);
-        answer.beforeAnswer = [&] { ::setrlimit(RLIMIT_FSIZE, &small); };
+        answer.beforeAnswer = [&] { disk.Apply(); };
         frame->SavePdf();
         EXPECT_TRUE(answer.seen);
     }
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
     ASSERT_EQ(env.messages.shown.size(), 1u);
     EXPECT_EQ(env.messages.shown[0].text.rfind("Não foi possível gravar " + path + ": ", 0), 0u)
         << env.messages.shown[0].text;
@@ -345,8 +338,7 @@ TEST_F(PreviewTest, AFailedSaveIsToldAndKeepsTheFileItWasToReplace)
 
 TEST_F(PreviewTest, KeysTurnPagesAndZoom)
 {
-    Crystal job(env.Layout("ZelBt04.zel"));
-    ReportPreviewFrame* frame = Preview(job);
+    ReportPreviewFrame* frame = Preview();
     ASSERT_NE(frame, nullptr);
     ASSERT_GE(frame->PageCount(), 2);
     const int last = frame->PageCount() - 1;
@@ -371,8 +363,7 @@ TEST_F(PreviewTest, KeysTurnPagesAndZoom)
 
 TEST_F(PreviewTest, OpensAtThePagesWidthAndTheNextOneAsTheLastWasLeft)
 {
-    Crystal job(env.Layout("ZelBt04.zel"));
-    ReportPreviewFrame* frame = Preview(job);
+    ReportPreviewFrame* frame = Preview();
     ASSERT_NE(frame, nullptr);
     // Most of the 1280 by 1024 screen, the page as wide as the window: larger than its real size.
     EXPECT_GE(frame->GetSize().x, 1000);
@@ -385,7 +376,7 @@ TEST_F(PreviewTest, OpensAtThePagesWidthAndTheNextOneAsTheLastWasLeft)
     EXPECT_LT(frame->Zoom(), zoom) << "the page follows the window's width";
 
     // Closed by the next run or by the user, the last size is the next one's.
-    frame = Preview(job);
+    frame = Preview();
     ASSERT_NE(frame, nullptr);
     EXPECT_FALSE(frame->ShownMaximized());
     EXPECT_EQ(frame->GetSize(), wxSize(800, 600));
@@ -393,7 +384,7 @@ TEST_F(PreviewTest, OpensAtThePagesWidthAndTheNextOneAsTheLastWasLeft)
     Pump(200);
     frame->Close(true);
     Pump(100);
-    frame = Preview(job);
+    frame = Preview();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetSize(), wxSize(900, 650));
 }

@@ -1,6 +1,7 @@
 #include "ReportFixtures.h"
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -212,6 +213,28 @@ void RunProjectReport(Crystal& job, const std::string& database, const std::stri
     job.SetFormula("projeto", "'" + project + "'");
     job.SetFormula("cliente", "'" + company + "'");
     PrinterAndPreview(job, DMORIENT_LANDSCAPE);
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) : m_bytes(bytes) {}
+
+void FileSizeLimit::Apply()
+{
+    if (::getrlimit(RLIMIT_FSIZE, &m_previous) != 0)
+        throw std::runtime_error("getrlimit");
+    rlimit small = m_previous;
+    small.rlim_cur = static_cast<rlim_t>(m_bytes);
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    if (::setrlimit(RLIMIT_FSIZE, &small) != 0)
+        throw std::runtime_error("setrlimit");
+    m_applied = true;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    if (!m_applied)
+        return;
+    ::setrlimit(RLIMIT_FSIZE, &m_previous);
+    std::signal(SIGXFSZ, m_handler);
 }
 
 }  // namespace reporttest

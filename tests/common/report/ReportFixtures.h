@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace reporttest {
@@ -91,5 +92,22 @@ void RunProjectReport(Crystal& job, const std::string& database, const std::stri
                       const std::string& company);
 
 CrystalTableLocation Location(const std::string& path);
+
+// A full disk as root meets it too: once applied, writes past the given size fail (the signal they raise
+// ignored); the limit and the signal's handling come back when it goes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    void Apply();
+
+private:
+    long m_bytes;
+    rlimit m_previous{};
+    void (*m_handler)(int) = nullptr;
+    bool m_applied = false;
+};
 
 }  // namespace reporttest

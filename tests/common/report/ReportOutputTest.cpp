@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -126,17 +124,13 @@ TEST_F(ReportOutputTest, AWriteThatFailsHalfwayKeepsThePreviousFile)
 {
     const std::string path = env.File("relatorio.pdf");
     std::ofstream(path) << "versão anterior";
-    // A file-size limit stops the write after a few bytes, as a full disk would; root is held to it too.
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool saved = true;
     std::string error;
-    const bool saved = SaveReportPdf(*report, path, error);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        FileSizeLimit disk(1000);
+        disk.Apply();
+        saved = SaveReportPdf(*report, path, error);
+    }
     EXPECT_FALSE(saved);
     EXPECT_EQ(error.rfind("Não foi possível gravar " + path + ": ", 0), 0u) << error;
     EXPECT_EQ(zeltest::ReadFile(path), "versão anterior");
