@@ -59,22 +59,32 @@ wxSize InitialSize(const PreviewRequest& request, const WxReportPreviewHost* hos
     return wxSize(std::max({width, request.width, 640}), std::max({height, request.height, 480}));
 }
 
+// GTK sizes its file chooser when it is shown, at times taller than a small screen, its buttons out of
+// reach; such a chooser is made to fit, in the middle of the screen.
+void FitOnScreen(GtkWidget* widget, gpointer data)
+{
+    const auto* screen = static_cast<const GdkRectangle*>(data);
+    const int maxWidth = screen->width * 9 / 10;
+    const int maxHeight = screen->height * 85 / 100;
+    int width = 0;
+    int height = 0;
+    gtk_window_get_size(GTK_WINDOW(widget), &width, &height);
+    if (width <= maxWidth && height <= maxHeight)
+        return;
+    width = std::min({width, maxWidth, 900});
+    height = std::min({height, maxHeight, 640});
+    gtk_window_resize(GTK_WINDOW(widget), width, height);
+    gtk_window_move(GTK_WINDOW(widget), screen->x + (screen->width - width) / 2,
+                    screen->y + (screen->height - height) / 2);
+}
+
 bool ChoosePdfFile(wxWindow* parent, const std::string& folder, const std::string& suggestedName, std::string& path)
 {
     wxFileDialog dialog(parent, U("Salvar relatório em PDF"), U(folder), U(suggestedName),
                         U("Arquivos PDF (*.pdf)|*.pdf|Todos os arquivos|*"), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    // GTK sizes its chooser when it is shown, at times taller than a small screen, its buttons out of reach.
     const wxRect screen = wxDisplay(static_cast<unsigned>(0)).GetClientArea();
-    GdkRectangle fit{screen.x, screen.y, std::min(900, screen.width * 9 / 10), std::min(640, screen.height * 85 / 100)};
-    fit.x += (screen.width - fit.width) / 2;
-    fit.y += (screen.height - fit.height) / 2;
-    g_signal_connect(static_cast<GtkWidget*>(dialog.GetHandle()), "map",
-                     G_CALLBACK(+[](GtkWidget* widget, gpointer data) {
-                         const auto* r = static_cast<const GdkRectangle*>(data);
-                         gtk_window_resize(GTK_WINDOW(widget), r->width, r->height);
-                         gtk_window_move(GTK_WINDOW(widget), r->x, r->y);
-                     }),
-                     &fit);
+    GdkRectangle room{screen.x, screen.y, screen.width, screen.height};
+    g_signal_connect(static_cast<GtkWidget*>(dialog.GetHandle()), "map", G_CALLBACK(FitOnScreen), &room);
     if (dialog.ShowModal() != wxID_OK)
         return false;
     std::filesystem::path chosen(dialog.GetPath().utf8_string());

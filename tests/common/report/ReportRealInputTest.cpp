@@ -93,9 +93,11 @@ fs::path Abrir(ri::Session& s, const Programa& p)
     s.Run({"sqlite3", projeto.string(), copias});
     s.Launch({p.nome, {projeto.string()}});
     s.WaitFor([&](const ri::Screen& sc) {
-        const ri::Window* w = sc.FindWindow(p.janela);
-        return w && w->active;
-    }, "the main window, the splash gone");
+        for (const ri::Item& i : sc.ItemsOf(p.janela, 0))
+            if (i.text == p.circuito && i.rect.Valid())
+                return true;
+        return false;
+    }, "the main window with the circuit in its tree");
     return projeto;
 }
 
