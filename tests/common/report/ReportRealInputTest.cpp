@@ -152,6 +152,14 @@ void Roteiro(const Programa& p, bool gerenciadorDeJanelas)
         return false;
     }, "the tool tip of the disabled print button");
     s.Screenshot("previa-circuito");
+    // Ctrl+P says the same in a message box over the preview; its OK is within reach.
+    s.Key("ctrl+p");
+    s.WaitFor([&](const ri::Screen& sc) { return TemRotulo(sc, p.programa, "Nenhuma impressora está instalada"); },
+              "the message that there is no printer");
+    s.Screenshot("sem-impressora");
+    s.ClickButton(p.programa, "OK");
+    s.WaitFor([&](const ri::Screen& sc) { return !TemRotulo(sc, p.programa, "Nenhuma impressora está instalada"); },
+              "the message closed");
 
     const fs::path circuito = s.WorkDir() / "relatório do circuito.pdf";
     SalvarPdf(s, p.previa, circuito, false);
