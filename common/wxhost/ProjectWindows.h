@@ -26,6 +26,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zel::wx {
@@ -109,6 +110,10 @@ ProjectWindows<App>::ProjectWindows(CAppContext& context, const ProjectProgram& 
     });
     program.registerBitmaps(m_host);
     m_printers.SetPreviewHost(&m_previews);
+    m_previews.exchangeDialogOwner = [this](wxWindow* owner) {
+        std::swap(m_host.parentWindow, owner);
+        return owner;
+    };
     context.printer = &m_printers;
 }
 

@@ -103,6 +103,28 @@ bool ChoosePdfFile(wxWindow* parent, const std::string& folder, const std::strin
     return true;
 }
 
+// While the preview asks or tells the user something, the program's dialogs and message boxes belong to it.
+class DialogOwner {
+public:
+    DialogOwner(WxReportPreviewHost* host, wxWindow* owner) : m_host(host)
+    {
+        if (m_host && m_host->exchangeDialogOwner)
+            m_previous = m_host->exchangeDialogOwner(owner), m_set = true;
+    }
+    ~DialogOwner()
+    {
+        if (m_set)
+            m_host->exchangeDialogOwner(m_previous);
+    }
+    DialogOwner(const DialogOwner&) = delete;
+    DialogOwner& operator=(const DialogOwner&) = delete;
+
+private:
+    WxReportPreviewHost* m_host;
+    wxWindow* m_previous = nullptr;
+    bool m_set = false;
+};
+
 }  // namespace
 
 wxBitmap PageImageToBitmap(const PageImage& image)
@@ -216,6 +238,7 @@ void ReportPreviewFrame::UpdatePrintButton()
 
 void ReportPreviewFrame::Print()
 {
+    DialogOwner owner(m_host, this);
     PrinterService* printers = AppContext().printer;
     PrinterDevice cups;
     if (!printers || !printers->GetCupsPrinter(cups)) {
@@ -244,6 +267,7 @@ void ReportPreviewFrame::Print()
 
 void ReportPreviewFrame::SavePdf()
 {
+    DialogOwner owner(m_host, this);
     std::string path;
     const std::string name = PdfFileName(*m_report);
     if (!(m_host ? m_host->ChoosePdfPath(this, name, path) : ChoosePdfFile(this, "", name, path)))

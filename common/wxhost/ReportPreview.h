@@ -9,6 +9,7 @@
 #include <wx/bitmap.h>
 #include <wx/frame.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -95,6 +96,10 @@ public:
     bool ChoosePdfPath(wxWindow* parent, const std::string& suggestedName, std::string& path);
 
     ReportPreviewFrame* Frame(ReportWindowHandle window) const;
+
+    // The program's owner of dialogs and message boxes (the main window): set to a preview while it asks or
+    // tells the user something, so that it comes over the preview. Takes the new owner, returns the old one.
+    std::function<wxWindow*(wxWindow*)> exchangeDialogOwner;
 
     // The size the next preview opens with: the last one's, once one has closed in this run.
     bool HasRememberedSize() const { return m_remembered; }

@@ -225,10 +225,19 @@ TEST_F(PreviewTest, PrintsOnTheCupsPrinterAfterTheProgramsPrintOptions)
     EXPECT_EQ(frame->PrintButton()->GetToolTipText().utf8_string(), "Imprimir em Laser_Escritorio (Ctrl+P)");
     Shot(frame, "preview-buttons.png");
 
+    // The program's dialogs belong to the preview while it asks, and to their own owner again after.
+    wxWindow mainWindowStandIn;
+    wxWindow* owner = &mainWindowStandIn;
+    wxWindow* ownerWhenAsked = nullptr;
+    host.exchangeDialogOwner = [&](wxWindow* next) {
+        std::swap(owner, next);
+        return next;
+    };
     int asked = 0;
     bool answer = false;
     env.printers->SetPrintOptionsDialog([&](PrintRequest& request) {
         ++asked;
+        ownerWhenAsked = owner;
         request.firstPage = 2;
         request.lastPage = 2;
         request.copies = 3;
@@ -238,6 +247,8 @@ TEST_F(PreviewTest, PrintsOnTheCupsPrinterAfterTheProgramsPrintOptions)
     frame->Print();  // cancelled
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(env.backend->jobs.empty());
+    EXPECT_EQ(ownerWhenAsked, frame);
+    EXPECT_EQ(owner, &mainWindowStandIn);
     answer = true;
     Key(frame, 'P', true);
     EXPECT_EQ(asked, 2);
@@ -272,6 +283,7 @@ TEST_F(PreviewTest, PrintsOnTheCupsPrinterAfterTheProgramsPrintOptions)
     EXPECT_EQ(env.messages.shown[1].type & MB_ICON_MASK, MB_ICONINFORMATION);
     Pump(100);
     Shot(frame, "preview-no-cups.png");
+    host.exchangeDialogOwner = nullptr;
 }
 
 TEST_F(PreviewTest, SavesWhatItShowsAsAPdfWhereTheUserSays)
