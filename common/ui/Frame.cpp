@@ -12,6 +12,10 @@ CWinApp* g_app = nullptr;  // the program's one application object, as the platf
 
 // --- control bars ------------------------------------------------------------------------------------
 
+CControlBar::~CControlBar() {
+    if (m_pDockSite) m_pDockSite->RemoveControlBar(this);
+}
+
 bool CControlBar::CreateBar(CWnd* pParentWnd, UINT dwStyle, int nID) {
     InitWindow(nID, ControlKind::Window, "", nullptr);
     m_barStyle = dwStyle & ~(WS_CHILD | WS_VISIBLE);
@@ -149,7 +153,10 @@ END_MESSAGE_MAP()
 CFrameWnd::CFrameWnd() { m_wnd.kind = ControlKind::Window; }
 
 CFrameWnd::~CFrameWnd() {
-    for (CControlBar* b : m_bars) b->DetachWindow();
+    for (CControlBar* b : m_bars) {
+        b->m_pDockSite = nullptr;
+        b->DetachWindow();
+    }
 }
 
 int CFrameWnd::LoadFrame(int nIDResource) {
@@ -171,9 +178,13 @@ int CFrameWnd::OnCreate() { return 0; }
 void CFrameWnd::AddControlBar(CControlBar* pBar) {
     if (std::find(m_bars.begin(), m_bars.end(), pBar) == m_bars.end()) m_bars.push_back(pBar);
     pBar->m_wnd.parent = this;
+    pBar->m_pDockSite = this;
 }
 
-void CFrameWnd::RemoveControlBar(CControlBar* pBar) { m_bars.erase(std::remove(m_bars.begin(), m_bars.end(), pBar), m_bars.end()); }
+void CFrameWnd::RemoveControlBar(CControlBar* pBar) {
+    m_bars.erase(std::remove(m_bars.begin(), m_bars.end(), pBar), m_bars.end());
+    if (pBar->m_pDockSite == this) pBar->m_pDockSite = nullptr;
+}
 
 void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID) {
     if (!pBar) return;

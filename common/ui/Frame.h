@@ -36,6 +36,8 @@ inline constexpr UINT TBSTYLE_FLAT = 0x0800;
 
 class CControlBar : public CWnd {
 public:
+    // A bar that goes before its frame (a member of a derived frame) leaves the frame's list.
+    ~CControlBar() override;
     UINT GetBarStyle() const { return m_barStyle; }
     void SetBarStyle(UINT style) { m_barStyle = style; Changed(WndChange::Style); }
     void EnableDocking(UINT dwDockStyle) { m_dockStyle = dwDockStyle; }
@@ -49,6 +51,10 @@ protected:
     UINT m_barStyle = 0;
     UINT m_dockStyle = 0;
     UINT m_dockedEdge = CBRS_ALIGN_TOP;
+
+private:
+    friend class CFrameWnd;
+    CFrameWnd* m_pDockSite = nullptr;
 };
 
 class CToolBar : public CControlBar {

@@ -1,7 +1,5 @@
 #include "TreeCtrl.h"
 
-#include <functional>
-
 bool CImageList::Create(int bitmapId, int cx, int /*nGrow*/, COLORREF crMask) {
     m_bitmapId = bitmapId;
     m_cx = cx;
@@ -23,13 +21,12 @@ const std::list<std::unique_ptr<TreeItem>>* CTreeCtrl::SiblingsOf(HTREEITEM pare
 
 bool CTreeCtrl::Contains(HTREEITEM hItem) const {
     if (!hItem || hItem == TVI_ROOT || hItem == TVI_FIRST || hItem == TVI_LAST) return false;
-    std::function<bool(const std::list<std::unique_ptr<TreeItem>>&)> walk =
-        [&](const std::list<std::unique_ptr<TreeItem>>& items) {
-            for (const auto& i : items)
-                if (i.get() == hItem || walk(i->children)) return true;
-            return false;
-        };
-    return walk(m_roots);
+    return m_items.count(hItem) != 0;
+}
+
+void CTreeCtrl::Forget(const TreeItem& item) {
+    m_items.erase(&item);
+    for (const auto& child : item.children) Forget(*child);
 }
 
 HTREEITEM CTreeCtrl::InsertItem(UINT nMask, const std::string& text, int nImage, int nSelectedImage, UINT nState,
@@ -44,6 +41,7 @@ HTREEITEM CTreeCtrl::InsertItem(UINT nMask, const std::string& text, int nImage,
     if ((nMask & TVIF_STATE) && (nStateMask & TVIS_EXPANDED)) item->expanded = (nState & TVIS_EXPANDED) != 0;
     item->parent = (hParent == TVI_ROOT) ? nullptr : hParent;
     HTREEITEM h = item.get();
+    m_items.insert(h);
     if (hInsertAfter == TVI_FIRST) {
         siblings->push_front(std::move(item));
     } else if (hInsertAfter == TVI_LAST || hInsertAfter == nullptr) {
@@ -77,6 +75,7 @@ int CTreeCtrl::DeleteItem(HTREEITEM hItem) {
             m_selected = nullptr;
             break;
         }
+    Forget(*hItem);
     auto* siblings = SiblingsOf(hItem->parent ? hItem->parent : TVI_ROOT);
     siblings->remove_if([hItem](const std::unique_ptr<TreeItem>& p) { return p.get() == hItem; });
     Changed(WndChange::Items);
@@ -85,6 +84,7 @@ int CTreeCtrl::DeleteItem(HTREEITEM hItem) {
 
 int CTreeCtrl::DeleteAllItems() {
     m_roots.clear();
+    m_items.clear();
     m_selected = nullptr;
     Changed(WndChange::Items);
     return 1;
@@ -134,15 +134,7 @@ int CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
     return Contains(hItem) && !hItem->children.empty() ? 1 : 0;
 }
 
-UINT CTreeCtrl::GetCount() const {
-    std::function<UINT(const std::list<std::unique_ptr<TreeItem>>&)> count =
-        [&](const std::list<std::unique_ptr<TreeItem>>& items) {
-            UINT n = 0;
-            for (const auto& i : items) n += 1 + count(i->children);
-            return n;
-        };
-    return count(m_roots);
-}
+UINT CTreeCtrl::GetCount() const { return static_cast<UINT>(m_items.size()); }
 
 int CTreeCtrl::SelectItem(HTREEITEM hItem) {
     if (hItem && !Contains(hItem)) return 0;

@@ -7,6 +7,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 struct TreeItem;
 using HTREEITEM = TreeItem*;
@@ -116,9 +117,12 @@ private:
     std::list<std::unique_ptr<TreeItem>>* SiblingsOf(HTREEITEM parent);
     const std::list<std::unique_ptr<TreeItem>>* SiblingsOf(HTREEITEM parent) const;
     bool Contains(HTREEITEM hItem) const;
+    void Forget(const TreeItem& item);
     LRESULT Notify(int code);
 
     std::list<std::unique_ptr<TreeItem>> m_roots;
+    // Every live item, so that telling a handle apart costs the same in a tree of ten thousand items.
+    std::unordered_set<const TreeItem*> m_items;
     HTREEITEM m_selected = nullptr;
     CImageList* m_imageList = nullptr;
     UINT m_style = 0;

@@ -464,7 +464,7 @@ void ReportPreviewFrame::OnWheel(wxMouseEvent& event)
 WxReportPreviewHost::~WxReportPreviewHost()
 {
     // A closed window is destroyed only at the next idle time, perhaps after this host is gone.
-    for (ReportPreviewFrame* frame : m_frames) {
+    for (const auto& [frame, object] : m_frames) {
         frame->Unbind(wxEVT_DESTROY, &WxReportPreviewHost::OnFrameDestroyed, this);
         if (m_open.count(frame))
             frame->Destroy();
@@ -474,9 +474,13 @@ WxReportPreviewHost::~WxReportPreviewHost()
 void WxReportPreviewHost::OnFrameDestroyed(wxWindowDestroyEvent& event)
 {
     // However a preview goes (closed by its user, by the next run, or with the program), it leaves the sets.
-    auto* frame = static_cast<ReportPreviewFrame*>(event.GetEventObject());
-    m_open.erase(frame);
-    m_frames.erase(frame);
+    const wxObject* gone = event.GetEventObject();
+    for (auto it = m_frames.begin(); it != m_frames.end(); ++it)
+        if (it->second == gone) {
+            m_open.erase(it->first);
+            m_frames.erase(it);
+            break;
+        }
     event.Skip();
 }
 
@@ -494,7 +498,7 @@ ReportWindowHandle WxReportPreviewHost::Show(std::shared_ptr<const RenderedRepor
     wxWindow* parent = static_cast<wxWindow*>(request.parent);
     auto* frame = new ReportPreviewFrame(parent, std::move(report), request, this);
     m_open.insert(frame);
-    m_frames.insert(frame);
+    m_frames.emplace(frame, frame);
     frame->Bind(wxEVT_DESTROY, &WxReportPreviewHost::OnFrameDestroyed, this);
     frame->Bind(wxEVT_CLOSE_WINDOW, [this, frame](wxCloseEvent& event) {
         if (m_open.erase(frame))  // closed now, though destroyed only at the next idle time

@@ -111,7 +111,9 @@ private:
     void Remember(const ReportPreviewFrame& frame);
 
     std::set<ReportPreviewFrame*> m_open;    // shown and not closed
-    std::set<ReportPreviewFrame*> m_frames;  // not destroyed yet
+    // Not destroyed yet, each with the object its destroy event names (taken while the frame was whole: by the
+    // time that event comes, the frame is no longer a ReportPreviewFrame to cast to).
+    std::map<ReportPreviewFrame*, const wxObject*> m_frames;
     bool m_remembered = false;
     wxSize m_size;
     bool m_maximized = false;

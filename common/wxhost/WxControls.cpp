@@ -24,6 +24,8 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
+#include <vector>
 
 namespace zel::wx {
 
@@ -900,10 +902,17 @@ public:
                 if (Tree()) Tree()->UserRightClick({p.x, p.y});
             });
         });
+        // Item changes that came while the code ran are shown once it is done.
+        m_tree->Bind(wxEVT_IDLE, [this](wxIdleEvent& e) {
+            SyncIfStale();
+            e.Skip();
+        });
         BindFocus(m_tree);
     }
     wxWindow* Widget() const override { return m_tree; }
     void ProbeItems(std::vector<ProbeItem>& out) const override {
+        // A probe reads the tree the code has made, even before the next idle time shows it.
+        const_cast<TreeBinding*>(this)->SyncIfStale();
         const wxTreeItemId root = m_tree->GetRootItem();
         if (root.IsOk()) ProbeChildren(root, out);
     }
@@ -939,10 +948,14 @@ protected:
                 for (int x = 0; x + cx <= strip.GetWidth(); x += cx) images->Add(wxBitmap(img.GetSubImage(wxRect(x, 0, cx, strip.GetHeight()))));
                 m_tree->AssignImageList(images);
             }
-            Rebuild();
+            Sync();
         } else if (what == WndChange::Items) {
-            Rebuild();
+            // The model says only that its items changed. Following each change at once costs a walk of the
+            // whole tree per inserted item (a large project loads ten thousand): the widget follows once,
+            // at the next idle time or when a selection needs the items.
+            m_stale = true;
         } else if (what == WndChange::Selection) {
+            if (m_stale) Sync();
             const auto it = m_ids.find(t->GetSelectedItem());
             if (it != m_ids.end()) {
                 m_tree->SelectItem(it->second);
@@ -966,33 +979,89 @@ protected:
         }
     }
 
-    void Rebuild() {
+    void SyncIfStale() {
+        if (!m_stale || !Tree()) return;
+        const bool was = m_updating;
+        m_updating = true;
+        Sync();
+        m_updating = was;
+    }
+
+    // Brings the widget in line with the model: items matched by the model item they show, in order, kept
+    // with their widget state; missing ones inserted, gone ones deleted, texts, images and the expanded
+    // state refreshed. One walk of both trees, whatever changed.
+    void Sync() {
         CTreeCtrl* t = Tree();
+        m_stale = false;
+        if (!t) return;
         m_tree->Freeze();
-        m_tree->DeleteAllItems();
         m_ids.clear();
-        const wxTreeItemId root = m_tree->AddRoot("");
-        for (const auto& item : t->Roots()) Add(root, *item);
-        for (const auto& [h, id] : m_ids)
-            if (h->expanded && m_tree->ItemHasChildren(id)) m_tree->Expand(id);
+        wxTreeItemId root = m_tree->GetRootItem();
+        if (!root.IsOk()) root = m_tree->AddRoot("");
+        SyncChildren(root, t->Roots());
         const auto it = m_ids.find(t->GetSelectedItem());
-        if (it != m_ids.end()) m_tree->SelectItem(it->second);
+        if (it != m_ids.end()) {
+            if (m_tree->GetSelection() != it->second) m_tree->SelectItem(it->second);
+        } else if (m_tree->GetSelection().IsOk()) {
+            m_tree->UnselectAll();
+        }
         m_tree->Thaw();
     }
 
-    void Add(const wxTreeItemId& parent, TreeItem& item) {
-        const bool images = m_tree->GetImageList() != nullptr;
-        const wxTreeItemId id = m_tree->AppendItem(parent, W(item.text), images ? item.image : -1,
-                                                   images ? item.selectedImage : -1, new ItemData(&item));
-        m_ids[&item] = id;
-        for (const auto& child : item.children) Add(id, *child);
+    void SyncChildren(const wxTreeItemId& parent, const std::list<std::unique_ptr<TreeItem>>& items) {
+        std::vector<wxTreeItemId> shown;
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId c = m_tree->GetFirstChild(parent, cookie); c.IsOk(); c = m_tree->GetNextChild(parent, cookie))
+            shown.push_back(c);
+        std::unordered_map<HTREEITEM, std::size_t> where;
+        for (std::size_t i = 0; i < shown.size(); ++i) where.emplace(Handle(shown[i]), i);
+
+        std::size_t next = 0;  // the first widget item not yet matched
+        wxTreeItemId previous;
+        for (const auto& item : items) {
+            wxTreeItemId id;
+            const auto found = where.find(item.get());
+            if (found != where.end() && found->second >= next) {
+                // Items in between belong to model items that are gone.
+                for (; next < found->second; ++next) m_tree->Delete(shown[next]);
+                id = shown[next++];
+                Refresh(id, *item);
+            } else {
+                const int image = Images() ? item->image : -1;
+                const int selected = Images() ? item->selectedImage : -1;
+                id = previous.IsOk() ? m_tree->InsertItem(parent, previous, W(item->text), image, selected, new ItemData(item.get()))
+                                     : m_tree->PrependItem(parent, W(item->text), image, selected, new ItemData(item.get()));
+            }
+            m_ids[item.get()] = id;
+            SyncChildren(id, item->children);
+            if (item->expanded && !item->children.empty()) {
+                if (!m_tree->IsExpanded(id)) m_tree->Expand(id);
+            } else if (m_tree->IsExpanded(id)) {
+                m_tree->Collapse(id);
+            }
+            previous = id;
+        }
+        for (; next < shown.size(); ++next) m_tree->Delete(shown[next]);
+    }
+
+    bool Images() const { return m_tree->GetImageList() != nullptr; }
+
+    void Refresh(const wxTreeItemId& id, const TreeItem& item) {
+        const wxString text = W(item.text);
+        if (m_tree->GetItemText(id) != text) m_tree->SetItemText(id, text);
+        const int image = Images() ? item.image : -1;
+        const int selected = Images() ? item.selectedImage : -1;
+        if (m_tree->GetItemImage(id, wxTreeItemIcon_Normal) != image) m_tree->SetItemImage(id, image, wxTreeItemIcon_Normal);
+        if (m_tree->GetItemImage(id, wxTreeItemIcon_Selected) != selected)
+            m_tree->SetItemImage(id, selected, wxTreeItemIcon_Selected);
     }
 
 private:
     wxTreeCtrl* m_tree;
     const BitmapProvider& m_bitmaps;
     int m_imageBitmap = 0;
-    std::map<HTREEITEM, wxTreeItemId> m_ids;
+    bool m_stale = false;
+    std::unordered_map<HTREEITEM, wxTreeItemId> m_ids;
 };
 
 }  // namespace

@@ -140,6 +140,7 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
         top->Add(row, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 12);
     } else {
         delete std;
+        delete row;
     }
     SetSizer(top);
     if (m_fixedSize) SetClientSize(t.width, t.height);

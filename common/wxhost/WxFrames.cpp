@@ -233,6 +233,10 @@ void WxFrameHost::RemoveChild(CMDIChildWnd& child) {
     auto it = m_children.find(&child);
     if (it == m_children.end()) return;
     if (child.GetObserver() == this) child.SetObserver(nullptr);
+    // The view (and its tree) goes with the project, before the window's deferred destruction: its binding
+    // stops talking to it now and stays, idle, until the frame host goes.
+    for (const auto& binding : m_views)
+        if (binding->Model() && binding->Widget()->GetParent() == it->second) binding->Forget();
     it->second->Destroy();
     m_children.erase(it);
 }

@@ -288,8 +288,9 @@ TEST(SdiCommands, ProtdevOrderIsViewDocumentTemplateFrameApplication) {
     TestApp app{log, "application"};
     TestTemplate docTemplate{log, "template"};
     TestDoc doc{log, "document"};
-    TestView view{log, "view"};
+    // The frame outlives its view, as the program's does.
     Traced<CSdiMainFrame> frame{log, "frame"};
+    TestView view{log, "view"};
     ASSERT_TRUE(frame.LoadFrame(128));
     frame.m_pApp = &app;
     frame.m_pTemplate = &docTemplate;

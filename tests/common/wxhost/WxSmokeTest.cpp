@@ -487,6 +487,8 @@ int main(int argc, char** argv) {
     }
     banner.reset();
 
+    // Closed as the programs close a project: the window first, then the model.
+    frameHost.RemoveChild(child);
     child.MDIDestroy();
     frameHost.Frame()->Destroy();
     Pump(3);
