@@ -1,11 +1,15 @@
 #include "AppServices.h"
 
 #include "AppContext.h"
+#include "FileLocks.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +34,26 @@ int GetProgramDirectory(int size, char* out)
     return static_cast<int>(dir.size());
 }
 
+namespace {
+
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The name as mkstemp makes it from "ZELXXXXXX".
+bool IsTempFileName(const std::string& name)
+{
+    if (name.size() != 9 || !name.starts_with("ZEL"))
+        return false;
+    for (size_t i = 3; i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
+}  // namespace
+
 int MakeTempFileName(std::string& out)
 {
     out.clear();
@@ -37,13 +61,62 @@ int MakeTempFileName(std::string& out)
     fs::path dir = fs::temp_directory_path(ec);
     if (ec)
         return 0;
-    std::string name = (dir / "ZELXXXXXX").string();
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = (dir / "ZELXXXXXX").string();
+        const int fd = ::mkstemp(name.data());
+        if (fd < 0)
+            return 0;
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        // Between its creation and the lock another program's clean-up may have taken the file: it is
+        // ours only when the name still leads to the file locked.
+        struct stat mine {}, named {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &mine) == 0 && ::stat(name.c_str(), &named) == 0 &&
+            SameFile(mine, named)) {
+            KeepFileLock(name, fd);
+            out = name;
+            return 1;
+        }
+        ::close(fd);
+    }
+    return 0;
+}
+
+int RemoveLeftoverFiles(const std::string& directory, const std::function<bool(const std::string& name)>& leftover)
+{
+    std::error_code ec;
+    fs::directory_iterator it(directory, ec), end;
+    if (ec)
         return 0;
-    ::close(fd);
-    out = name;
-    return 1;
+    int removed = 0;
+    for (; it != end; it.increment(ec)) {
+        if (ec)
+            break;
+        const fs::path path = it->path();
+        if (!leftover(path.filename().string()))
+            continue;
+        struct stat named {};
+        if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid())
+            continue;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        // A live program holds its files locked; one that could be locked now has no owner any more.
+        struct stat opened {}, again {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && SameFile(opened, named) &&
+            ::lstat(path.c_str(), &again) == 0 && SameFile(again, named) && ::unlink(path.c_str()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
+}
+
+int RemoveLeftoverTempFiles()
+{
+    std::error_code ec;
+    const fs::path dir = fs::temp_directory_path(ec);
+    if (ec)
+        return 0;
+    return RemoveLeftoverFiles(dir.string(), IsTempFileName);
 }
 
 void ClearAttributesRecursive(const std::string& directory)
@@ -73,6 +146,7 @@ TempFileGuard::~TempFileGuard()
     if (!m_path.empty()) {
         std::error_code ignored;
         fs::remove(m_path, ignored);
+        ReleaseMadeFileLock(m_path);
     }
 }
 

@@ -3,20 +3,12 @@
 #include "AppContext.h"
 #include "DaoException.h"
 #include "SqlValue.h"
+#include "SystemError.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace {
-
-std::string SystemMessage(int errorNumber)
-{
-    char buffer[256];
-    // The GNU strerror_r returns the text, which may not be in the buffer.
-    const char* text = strerror_r(errorNumber, buffer, sizeof buffer);
-    return text ? text : "";
-}
 
 std::string DatePrefix()
 {
@@ -24,9 +16,8 @@ std::string DatePrefix()
     return FormatC("Data %02i/%02i/%04i / Hora %02i:%02i / ", t.day, t.month, t.year, t.hour, t.minute);
 }
 
-void Report(const char* location, const CDaoException* failure, int errorNumber)
+void Report(const char* location, const CDaoException* failure, const std::string& systemText)
 {
-    const std::string systemText = failure ? "" : SystemMessage(errorNumber);
     AppendLogLine("ZEL.LOG", ZelLogLine(location ? location : "", failure, systemText));
     std::string message;
     if (!failure)
@@ -75,10 +66,15 @@ void AppendLogLine(const std::string& fileName, const std::string& line)
 void ReportError(const char* location, const CDaoException* failure)
 {
     const int errorNumber = errno;
-    Report(location, failure, errorNumber);
+    Report(location, failure, failure ? std::string() : SystemErrorText(errorNumber));
 }
 
 void ReportSystemError(const char* location, int errorNumber)
 {
-    Report(location, nullptr, errorNumber);
+    Report(location, nullptr, SystemErrorText(errorNumber));
+}
+
+void ReportFileError(const char* location, const std::string& action, int errorNumber)
+{
+    Report(location, nullptr, action + ": " + SystemErrorText(errorNumber));
 }

@@ -9,6 +9,9 @@ class CDaoException;
 void ReportError(const char* location, const CDaoException* failure);
 // A system failure with its error number given.
 void ReportSystemError(const char* location, int errorNumber);
+// A system failure on a file the user knows: action says what failed and names the file ("Não foi possível
+// gravar o projeto '/home/eng/obra.lvp'"); the error number's text follows it.
+void ReportFileError(const char* location, const std::string& action, int errorNumber);
 
 // The log lines, built alone so that other reporters (the library editor's) can share them.
 std::string ZelLogLine(const std::string& location, const CDaoException* failure, const std::string& systemText);

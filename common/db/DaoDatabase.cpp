@@ -1,5 +1,7 @@
 #include "DaoDatabase.h"
 
+#include "FileLocks.h"
+#include "LegacyText.h"
 #include "SqliteError.h"
 #include "SqliteStatement.h"
 
@@ -10,6 +12,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,13 +33,35 @@ CDaoException FileError(int code, const std::string& description)
     return CDaoException(code, "SQLite", description);
 }
 
-void RequireExistingFile(const std::string& path)
+void RequireExistingFile(const std::string& path, const std::string& subject)
 {
     if (path.empty())
         throw FileError(SQLITE_CANTOPEN, "Nenhum arquivo de dados foi indicado.");
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
-        throw FileError(SQLITE_CANTOPEN, "O arquivo de dados '" + path + "' não foi encontrado.");
+        throw FileError(SQLITE_CANTOPEN, "O arquivo de dados '" + subject + "' não foi encontrado.");
+}
+
+// The value rewritten as UTF-8 when it is text that is not; anything else as it is.
+void LegacyTextFunction(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) {
+        sqlite3_result_value(context, argv[0]);
+        return;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const std::string converted = TextFromFile(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(argv[0]))));
+    sqlite3_result_text(context, converted.data(), static_cast<int>(converted.size()), SQLITE_TRANSIENT);
+}
+
+void NotUtf8Function(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    bool invalid = false;
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+        invalid = !IsValidUtf8(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(argv[0]))));
+    }
+    sqlite3_result_int(context, invalid ? 1 : 0);
 }
 
 }  // namespace
@@ -46,45 +71,60 @@ CDaoDatabase::~CDaoDatabase()
     Close();
 }
 
+void CDaoDatabase::SetDisplayName(const std::string& name)
+{
+    m_displayName = name;
+    if (m_db)
+        SetConnectionName(m_db, GetDisplayName());
+}
+
 void CDaoDatabase::Open(const std::string& path, bool exclusive, bool readOnly, const std::string& /*connect*/)
 {
     if (IsOpen())
         Close();
-    RequireExistingFile(path);
+    const std::string subject = m_displayName.empty() ? path : m_displayName;
+    RequireExistingFile(path, subject);
 
-    // Jet's exclusive open keeps other programs out; SQLite's own exclusive mode would also lock out this
-    // process's attachments, so the exclusion is an advisory lock that every opener takes.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw FileError(SQLITE_CANTOPEN, "Não foi possível abrir o arquivo de dados '" + path + "'.");
-    if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
-        ::close(fd);
-        throw FileError(SQLITE_BUSY, "O arquivo de dados '" + path + "' está em uso por outro programa.");
+    // Jet's exclusive open keeps other programs out while the same program reaches the file freely; SQLite's
+    // own exclusive mode would also lock out this process's attachments, so the exclusion is an advisory
+    // lock that every opener takes, one for the whole process. A working copy this process made for itself
+    // is already locked, exclusively, and stays so; it is its own to write, whatever mode a copy gave it.
+    FileLockKey lock;
+    switch (AcquireFileLock(path, exclusive, lock)) {
+    case FileLockResult::taken:
+        break;
+    case FileLockResult::inUse:
+        throw FileError(SQLITE_BUSY, "O arquivo de dados '" + subject + "' está em uso por outro programa.");
+    case FileLockResult::cannotOpen:
+        throw FileError(SQLITE_CANTOPEN, "Não foi possível abrir o arquivo de dados '" + subject + "'.");
     }
+    if (lock.madeHere)
+        ::chmod(path.c_str(), S_IRUSR | S_IWUSR);
 
     sqlite3* db = nullptr;
     const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     try {
         if (rc != SQLITE_OK)
-            ThrowSqlite(db, rc, path);
+            ThrowSqlite(db, rc, subject);
         sqlite3_extended_result_codes(db, 1);
         sqlite3_busy_timeout(db, 2000);
         // A file that is not a database only says so at its first read: make that read now.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
-            ThrowSqlite(db, rc, path);
+            ThrowSqlite(db, rc, subject);
         rc = sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
-            ThrowSqlite(db, rc, path);
+            ThrowSqlite(db, rc, subject);
     } catch (...) {
         sqlite3_close_v2(db);
-        ::close(fd);
+        ReleaseFileLock(lock);
         throw;
     }
     m_db = db;
-    m_lockFd = fd;
+    m_lock = lock;
     m_path = path;
+    SetConnectionName(m_db, subject);
     m_readOnly = readOnly;
     m_transDepth = 0;
 }
@@ -98,12 +138,10 @@ void CDaoDatabase::Close()
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     m_transDepth = 0;
     m_attached.clear();
+    ForgetConnectionName(m_db);
     sqlite3_close_v2(m_db);
     m_db = nullptr;
-    if (m_lockFd >= 0) {
-        ::close(m_lockFd);  // releases the lock
-        m_lockFd = -1;
-    }
+    ReleaseFileLock(m_lock);
     m_path.clear();
 }
 
@@ -228,6 +266,54 @@ void CDaoDatabase::Rollback()
     --m_transDepth;
 }
 
+long CDaoDatabase::ConvertLegacyText()
+{
+    sqlite3* db = Handle();
+    struct Column {
+        std::string table, name;
+    };
+    std::vector<Column> texts;
+    {
+        SqliteStatement stmt(db,
+                             "SELECT m.name, c.name, c.type FROM sqlite_master m, pragma_table_info(m.name) c "
+                             "WHERE m.type='table' AND m.name NOT LIKE 'sqlite%'");
+        while (stmt.Step()) {
+            const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 2));
+            const std::string declared = type ? type : "";
+            // Text columns, and columns of no declared type, which may hold text.
+            if (declared.empty() || sqlite3_strnicmp(declared.c_str(), "TEXT", 4) == 0 ||
+                sqlite3_strnicmp(declared.c_str(), "MEMO", 4) == 0 || sqlite3_strnicmp(declared.c_str(), "VARCHAR", 7) == 0 ||
+                sqlite3_strnicmp(declared.c_str(), "CHAR", 4) == 0)
+                texts.push_back({reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 0)),
+                                 reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 1))});
+        }
+    }
+    if (texts.empty())
+        return 0;
+    sqlite3_create_function_v2(db, "zel_texto_legado", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               LegacyTextFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "zel_nao_utf8", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, NotUtf8Function,
+                               nullptr, nullptr, nullptr);
+    long rewritten = 0;
+    try {
+        CDaoTransaction trans(*this);
+        for (const Column& c : texts) {
+            const std::string column = QuoteIdentifier(c.name);
+            Execute("UPDATE " + QuoteIdentifier(c.table) + " SET " + column + "=zel_texto_legado(" + column +
+                    ") WHERE zel_nao_utf8(" + column + ")");
+            rewritten += GetRecordsAffected();
+        }
+        trans.Commit();
+    } catch (...) {
+        sqlite3_create_function_v2(db, "zel_texto_legado", 1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+        sqlite3_create_function_v2(db, "zel_nao_utf8", 1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+        throw;
+    }
+    sqlite3_create_function_v2(db, "zel_texto_legado", 1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "zel_nao_utf8", 1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+    return rewritten;
+}
+
 std::vector<std::string> CDaoDatabase::TableColumns(const std::string& table, const std::string& schema)
 {
     SqliteStatement stmt(Handle(), "SELECT name FROM pragma_table_info(?, ?) ORDER BY cid", {table, schema});
@@ -252,7 +338,7 @@ const CDaoDatabase::Attached* CDaoDatabase::FindAttached(const std::string& path
 std::string CDaoDatabase::Attach(const std::string& path)
 {
     sqlite3* db = Handle();
-    RequireExistingFile(path);  // ATTACH would create a missing file
+    RequireExistingFile(path, path);  // ATTACH would create a missing file
     const std::string alias = "zel_other_" + std::to_string(++m_aliasCounter);
     SqliteStatement(db, "ATTACH DATABASE ? AS " + alias, {path}).Run();
     try {

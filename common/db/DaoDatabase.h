@@ -3,6 +3,7 @@
 // An existing file only: a missing file, an empty path or a file that is not a database fails at open.
 
 #include "DaoException.h"
+#include "FileLocks.h"
 #include "SqlValue.h"
 
 #include <string>
@@ -28,6 +29,10 @@ public:
     void Close();
     bool IsOpen() const { return m_db != nullptr; }
     std::string GetName() const { return m_path; }
+    // The name failures give the file (set before Open, it holds for the open too): a working copy's
+    // failures name the user's project, not the temporary file. The file's own path when not set.
+    void SetDisplayName(const std::string& name);
+    std::string GetDisplayName() const { return m_displayName.empty() ? m_path : m_displayName; }
     bool IsReadOnly() const { return m_readOnly; }
 
     // Runs one statement (or several separated by ';' when there are no parameters). Every failure throws:
@@ -52,6 +57,10 @@ public:
     void DeleteFromOther(const std::string& otherPath, const std::string& table,
                          const std::string& whereClause = "", const SqlParams& params = {});
 
+    // Rewrites as UTF-8 every text of the file's tables that is not valid UTF-8 (read as cp1252, the code
+    // page the earlier programs wrote in); the number of values rewritten.
+    long ConvertLegacyText();
+
     // Column names of a table, in declared order ("main" or an attached alias).
     std::vector<std::string> TableColumns(const std::string& table, const std::string& schema = "main");
 
@@ -75,8 +84,9 @@ private:
 
     sqlite3* m_db = nullptr;
     std::string m_path;
+    std::string m_displayName;
     bool m_readOnly = false;
-    int m_lockFd = -1;
+    FileLockKey m_lock;
     int m_transDepth = 0;
     long m_recordsAffected = 0;
     int m_aliasCounter = 0;

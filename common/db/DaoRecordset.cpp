@@ -1,12 +1,15 @@
 #include "DaoRecordset.h"
 
+#include "LegacyText.h"
 #include "SqliteError.h"
 #include "SqliteStatement.h"
 
 #include <sqlite3.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -27,6 +30,13 @@ std::string Upper(const char* s)
     return out;
 }
 
+std::string ColumnText(sqlite3_stmt* stmt, int i)
+{
+    const auto* text = sqlite3_column_text(stmt, i);
+    // Texts the earlier programs wrote in the Windows code page come out as UTF-8.
+    return TextFromFile(std::string_view(reinterpret_cast<const char*>(text), static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
+}
+
 COleVariant ReadColumn(sqlite3_stmt* stmt, int i, VARTYPE declared)
 {
     const int storage = sqlite3_column_type(stmt, i);
@@ -43,32 +53,48 @@ COleVariant ReadColumn(sqlite3_stmt* stmt, int i, VARTYPE declared)
             v.dblVal = sqlite3_column_double(stmt, i);
         } else {
             v.vt = VT_BSTR;
-            const auto* text = sqlite3_column_text(stmt, i);
-            v.strVal.assign(reinterpret_cast<const char*>(text), static_cast<size_t>(sqlite3_column_bytes(stmt, i)));
+            v.strVal = ColumnText(stmt, i);
         }
         return v;
     }
     v.vt = declared;
+    const bool number = storage == SQLITE_INTEGER || storage == SQLITE_FLOAT;
     switch (declared) {
     case VT_BOOL:
     case VT_UI1:
     case VT_I2:
-    case VT_I4:
-        v.lVal = sqlite3_column_int64(stmt, i);
+    case VT_I4: {
+        // The whole stored value: whether it fits the column's type is the typed getters' question.
+        const double d = sqlite3_column_double(stmt, i);
+        if (storage == SQLITE_INTEGER)
+            v.lVal = sqlite3_column_int64(stmt, i);
+        else if (storage == SQLITE_FLOAT && std::floor(d) == d && std::fabs(d) < 9.2e18)
+            v.lVal = static_cast<std::int64_t>(d);
+        else
+            v.invalid = true;
         break;
-    case VT_R4:
-        v.dblVal = static_cast<double>(static_cast<float>(sqlite3_column_double(stmt, i)));
+    }
+    case VT_R4: {
+        const double d = sqlite3_column_double(stmt, i);
+        if (number && std::isfinite(d) && std::fabs(d) <= static_cast<double>(std::numeric_limits<float>::max()))
+            v.dblVal = static_cast<double>(static_cast<float>(d));
+        else
+            v.invalid = true;
         break;
+    }
     case VT_R8:
     case VT_DATE:
-        v.dblVal = sqlite3_column_double(stmt, i);
+        if (number)
+            v.dblVal = sqlite3_column_double(stmt, i);
+        else
+            v.invalid = true;
         break;
-    default: {
-        const auto* text = sqlite3_column_text(stmt, i);
-        v.strVal.assign(reinterpret_cast<const char*>(text), static_cast<size_t>(sqlite3_column_bytes(stmt, i)));
+    default:
+        v.strVal = ColumnText(stmt, i);
         break;
     }
-    }
+    if (v.invalid)
+        v.strVal = ColumnText(stmt, i);
     return v;
 }
 

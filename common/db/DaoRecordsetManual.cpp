@@ -1,5 +1,7 @@
 #include "DaoRecordsetManual.h"
 
+#include "SqlValue.h"
+
 #include <cmath>
 #include <limits>
 
@@ -26,6 +28,22 @@ template <class T> bool ComputedFits(const COleVariant& v)
     }
 }
 
+// Jet's "numeric field overflow": a value the field's type cannot hold.
+constexpr long kDataError = 3349;
+
+std::string FileOf(const CDaoRecordset& rs)
+{
+    return rs.m_pDatabase ? rs.m_pDatabase->GetDisplayName() : std::string();
+}
+
+// A damaged file: the value stored is not one the column's type holds. Never read as something else.
+[[noreturn]] void DataError(const CDaoRecordset& rs, const char* name, const std::string& value, const std::string& range)
+{
+    throw CDaoException(kDataError, "DAO.Field",
+                        "O arquivo de dados '" + FileOf(rs) + "' está danificado: o campo " + name + " tem o valor " +
+                            value + ", " + range + ".");
+}
+
 template <class T> void ReadInteger(const CDaoRecordset& rs, const char* name, VARTYPE expected, T& out)
 {
     const COleVariant v = rs.GetFieldValue(name);
@@ -34,6 +52,14 @@ template <class T> void ReadInteger(const CDaoRecordset& rs, const char* name, V
         return;
     }
     if (v.vt == expected && !v.computed) {
+        if (v.invalid)
+            DataError(rs, name, "'" + v.strVal + "'", "que não é um número inteiro");
+        if (v.lVal < static_cast<std::int64_t>(std::numeric_limits<T>::min()) ||
+            v.lVal > static_cast<std::int64_t>(std::numeric_limits<T>::max()))
+            DataError(rs, name, FormatC("%lld", static_cast<long long>(v.lVal)),
+                      FormatC("fora do que o campo guarda (de %lld a %lld)",
+                              static_cast<long long>(std::numeric_limits<T>::min()),
+                              static_cast<long long>(std::numeric_limits<T>::max())));
         out = static_cast<T>(v.lVal);
         return;
     }
@@ -52,6 +78,8 @@ template <class T> void ReadReal(const CDaoRecordset& rs, const char* name, VART
         return;
     }
     if (v.vt == expected && !v.computed) {
+        if (v.invalid)
+            DataError(rs, name, "'" + v.strVal + "'", "que não é um número que o campo guarde");
         out = static_cast<T>(v.dblVal);
         return;
     }
@@ -91,6 +119,8 @@ void CDaoRecordsetManual::GetFieldBool(const char* name, BOOL& value) const
         value = FALSE;
         return;
     }
+    if (v.vt == VT_BOOL && !v.computed && v.invalid)
+        DataError(*this, name, "'" + v.strVal + "'", "que não é um valor sim/não");
     if ((v.vt == VT_BOOL && !v.computed) || (v.computed && v.IsNumeric())) {
         value = v.AsDouble() != 0.0 ? TRUE : FALSE;
         return;
@@ -132,6 +162,8 @@ void CDaoRecordsetManual::GetFieldDate(const char* name, COleDateTime& value) co
     if (v.IsNull())
         return;  // a null date leaves the caller's date as it was
     if (v.vt == VT_DATE && !v.computed) {
+        if (v.invalid)
+            DataError(*this, name, "'" + v.strVal + "'", "que não é uma data");
         value.m_dt = v.dblVal;
         value.m_status = COleDateTime::valid;
         return;

@@ -23,6 +23,9 @@ struct COleVariant {
     // A column with no declared type (SUM, MAX, COUNT, an expression): its typed getters accept the
     // numeric value when it fits their range, whatever vt says.
     bool computed = false;
+    // The file holds a value its column's declared type cannot hold (text in a number column, a fraction in
+    // an integer one, a number past a Single's range): a damaged file. strVal keeps the value as stored.
+    bool invalid = false;
     std::int64_t lVal = 0;   // VT_BOOL (-1/0), VT_UI1, VT_I2, VT_I4
     double dblVal = 0.0;     // VT_R4 (held at single precision), VT_R8, VT_DATE
     std::string strVal;      // VT_BSTR

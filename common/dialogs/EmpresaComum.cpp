@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "CircuitoSelecionadoComum.h"
+#include "CompanyFile.h"
 #include "Utf8.h"
 
 #include <cerrno>
@@ -15,12 +16,6 @@ namespace zeldlg {
 namespace {
 
 constexpr int IDD_EMPRESA = 160;
-
-// Characters, not bytes: the file and the edit hold UTF-8.
-bool InicioDeCaractere(unsigned char c)
-{
-    return (c & 0xC0) != 0x80;
-}
 
 }  // namespace
 
@@ -55,27 +50,8 @@ void CEmpresaComum::DoDataExchange(CDataExchange* pDX)
 
 std::string CEmpresaComum::LerLinha(const std::string& path, int limite)
 {
-    std::string nome;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return nome;
-    FILE* f = ::fdopen(fd, "r");
-    if (!f) {
-        ::close(fd);
-        return nome;
-    }
-    int caracteres = 0;
-    for (int c; (c = std::fgetc(f)) != EOF;) {
-        if (c == '\n' || c == '\r')
-            break;
-        if (limite > 0 && InicioDeCaractere(static_cast<unsigned char>(c)) && ++caracteres > limite)
-            break;
-        nome.push_back(static_cast<char>(c));
-    }
-    if (std::ferror(f))
-        nome.clear();
-    std::fclose(f);
-    return nome;
+    const std::string linha = ReadCompanyName(path);
+    return limite > 0 ? zel::utf8::Sub(linha, 0, limite) : linha;
 }
 
 bool CEmpresaComum::GravarNome(const std::string& path, const std::string& nome)

@@ -1,6 +1,7 @@
 #include "RelatorioSaida.h"
 
 #include "AppContext.h"
+#include "CompanyFile.h"
 #include "PrinterService.h"
 #include "SqlValue.h"
 
@@ -9,20 +10,7 @@
 
 std::string LerLinhaEmpresa(const std::string& arquivo)
 {
-    if (arquivo.empty())
-        return {};
-    // Created empty when missing, never truncated.
-    std::FILE* f = std::fopen(arquivo.c_str(), "a+");
-    if (!f)
-        return {};
-    std::rewind(f);
-    std::string linha;
-    for (int c; (c = std::fgetc(f)) != EOF && c != '\n';)
-        linha += static_cast<char>(c);
-    std::fclose(f);
-    if (!linha.empty() && linha.back() == '\r')
-        linha.pop_back();
-    return linha;
+    return ReadCompanyName(arquivo);
 }
 
 void PedidoDeImpressao(const CrystalPrintOptions& opcoes, short copias, PrintRequest& pedido)

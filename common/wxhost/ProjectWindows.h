@@ -34,9 +34,10 @@ namespace zel::wx {
 inline bool ChooseProjectFile(wxWindow* parent, const char* filter, std::string& path, bool save)
 {
     const wxString inicial = wxString::FromUTF8(path.c_str());
+    // No overwrite question here: it would come before the program adds its extension to the name typed,
+    // and miss the file that name then replaces. The program asks.
     wxFileDialog dlg(parent, save ? wxString::FromUTF8("Salvar como") : wxString("Abrir"), wxEmptyString, inicial,
-                     wxString::FromUTF8(filter),
-                     save ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST));
+                     wxString::FromUTF8(filter), save ? wxFD_SAVE : (wxFD_OPEN | wxFD_FILE_MUST_EXIST));
     if (dlg.ShowModal() != wxID_OK)
         return false;
     path = dlg.GetPath().utf8_string();

@@ -14,6 +14,7 @@
 #include "Dialog.h"
 #include "ErrorReporter.h"
 #include "PrinterService.h"
+#include "SaveAs.h"
 #include "UserDataFolder.h"
 
 #include <algorithm>
@@ -203,6 +204,8 @@ void CSizingApp::AbrirRelatorios()
 
 void CSizingApp::AbrirAreaDeTransferencia()
 {
+    // What killed runs of the programs left in the temporary folder goes before this run makes its own.
+    RemoveLeftoverTempFiles();
     std::string temp;
     if (!MakeTempFileName(temp))
         return;
@@ -372,10 +375,8 @@ int CSizingApp::DoSave(ProjetoAberto& p, bool bAs)
     std::string path = p.documento->GetPathName();
     if (bAs || path.empty()) {
         std::string escolhido = path.empty() ? p.documento->GetTitle() + m_traits.extensao : path;
-        if (!chooseSaveFile || !chooseSaveFile(escolhido) || escolhido.empty())
+        if (!ChooseSaveAsPath(escolhido, m_traits.extensao, chooseSaveFile))
             return FALSE;
-        if (fs::path(escolhido).extension().empty())
-            escolhido += m_traits.extensao;
         // Saving over a file open in another window would leave that window on a replaced file.
         if (ProjetoAberto* outro = Encontrar(escolhido); outro && outro != &p) {
             AfxMessageBox("O projeto " + escolhido + " está aberto em outra janela. Feche-o antes de salvar sobre ele.",

@@ -3,20 +3,38 @@
 #include "AppServices.h"
 #include "DaoDatabase.h"
 #include "DaoException.h"
+#include "DaoRecordsetManual.h"
 #include "ErrorReporter.h"
+#include "SqlValue.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <utility>
+#include <map>
+#include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Jet's numbers for the same failures: a file of an unknown format, a file in use, a read-only file, a
+// damaged file.
+constexpr long kNaoEProjeto = 3343;
+constexpr long kEmUso = 3196;
+constexpr long kSomenteLeitura = 3051;
+constexpr long kDanificado = 3049;
+
+// How many circuit codes a message lists before it only counts the rest.
+constexpr size_t kCodigosListados = 20;
 
 bool CopyOver(const std::string& from, const std::string& to)
 {
@@ -36,28 +54,93 @@ void TuneWorkingCopy(CDaoDatabase& db)
     db.Execute("PRAGMA synchronous=OFF");
 }
 
-// An empty file beside the target, in its folder, so the final rename stays on one file system.
-std::string TempBeside(const std::string& target)
+// The file a save writes: the target itself, or, for a symbolic link, the file it leads to (the link stays).
+std::string FollowLinks(const std::string& path)
 {
-    std::string pattern = target + ".ZELXXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return {};
-    ::close(fd);
-    return pattern;
+    fs::path p = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)))
+            break;
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec)
+            break;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p.string();
 }
 
 // The replaced file's permissions, or what a newly created file gets.
-fs::perms NewFileMode(const std::string& target)
+mode_t NewFileMode(const struct stat* existing)
 {
-    std::error_code ec;
-    const fs::file_status st = fs::status(target, ec);
-    if (!ec && fs::exists(st))
-        return st.permissions();
+    if (existing)
+        return existing->st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return static_cast<fs::perms>(0666 & ~mask);
+    return 0666 & ~mask;
 }
+
+bool LeftoverBeside(const std::string& name, const std::string& prefix)
+{
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+std::string ListaCodigos(const std::vector<std::string>& codigos)
+{
+    std::string lista;
+    for (size_t i = 0; i < codigos.size() && i < kCodigosListados; ++i)
+        lista += (i ? ", " : "") + codigos[i];
+    if (codigos.size() > kCodigosListados)
+        lista += FormatC(" e mais %zu", codigos.size() - kCodigosListados);
+    return lista;
+}
+
+// Names compared as Jet compares them: case folded.
+std::string Dobrado(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::set<std::string> Tabelas(CDaoDatabase& db, const std::string& esquema)
+{
+    std::set<std::string> nomes;
+    CDaoRecordsetManual rs(&db, dbOpenSnapshot,
+                           "SELECT name FROM " + esquema +
+                               ".sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite%'",
+                           {});
+    for (; !rs.IsEOF(); rs.MoveNext())
+        nomes.insert(Dobrado(rs.GetFieldValue("name").strVal));
+    return nomes;
+}
+
+std::set<std::string> Colunas(CDaoDatabase& db, const std::string& tabela, const std::string& esquema)
+{
+    std::set<std::string> nomes;
+    for (const std::string& c : db.TableColumns(tabela, esquema))
+        nomes.insert(Dobrado(c));
+    return nomes;
+}
+
+// Puts the database's failures under another name for a scope (a save's failures name its target).
+class NomeNasFalhas {
+public:
+    NomeNasFalhas(CDaoDatabase& db, const std::string& nome) : m_db(db), m_antes(db.GetDisplayName())
+    {
+        m_db.SetDisplayName(nome);
+    }
+    ~NomeNasFalhas() { m_db.SetDisplayName(m_antes); }
+    NomeNasFalhas(const NomeNasFalhas&) = delete;
+    NomeNasFalhas& operator=(const NomeNasFalhas&) = delete;
+
+private:
+    CDaoDatabase& m_db;
+    std::string m_antes;
+};
 
 }  // namespace
 
@@ -66,7 +149,8 @@ CLvsizeDoc::CLvsizeDoc()
     : CLvsizeDoc(Formato{"CLvsizeDoc",
                          kTituloSemNome,
                          {"circuito", "circuito_x_tabela_selecao", "carga", "motor", "circuito_impressao"},
-                         false})
+                         false,
+                         "Lvsize"})
 {
 }
 
@@ -87,14 +171,37 @@ std::string CLvsizeDoc::TitleFromPath(const std::string& path)
     return name;
 }
 
+std::string CLvsizeDoc::SaveTempPrefix(const std::string& target)
+{
+    std::string name = fs::path(target).filename().string();
+    // ".ZEL" and six characters more must still make a valid name: a long name is cut, never inside a
+    // character.
+    constexpr size_t kSufixo = 10;
+    const size_t limite = NAME_MAX - kSufixo;
+    if (name.size() > limite) {
+        size_t corte = limite;
+        while (corte > 0 && (static_cast<unsigned char>(name[corte]) & 0xC0) == 0x80)
+            --corte;
+        name.resize(corte);
+    }
+    return name + ".ZEL";
+}
+
 void CLvsizeDoc::SetPathName(const std::string& path)
 {
     CProjectDocument::SetPathName(path);
     SetTitle(TitleFromPath(path));
 }
 
+void CLvsizeDoc::RelatarDados(const char* metodo, long codigo, const std::string& texto) const
+{
+    const CDaoException e(codigo, m_formato.programa, texto);
+    ReportError(Local(metodo).c_str(), &e);
+}
+
 void CLvsizeDoc::DeleteContents()
 {
+    ReleaseFileLock(m_projetoPreso);
     if (!m_pDatabase)
         return;
     std::string name;
@@ -120,6 +227,7 @@ int CLvsizeDoc::OnNewDocument()
         TempFileGuard guard(temp);
         if (CopyOver(m_strTemplateFile, temp)) {
             auto* db = new CDaoDatabase;
+            db->SetDisplayName(m_formato.tituloSemNome);
             try {
                 db->Open(temp, false, false, "");
                 TuneWorkingCopy(*db);
@@ -135,39 +243,167 @@ int CLvsizeDoc::OnNewDocument()
     return TRUE;
 }
 
+bool CLvsizeDoc::EsquemaDoPrograma(const std::string& path)
+{
+    std::error_code ec;
+    if (m_strTemplateFile.empty() || !fs::is_regular_file(m_strTemplateFile, ec))
+        return true;  // nothing to compare with; without its template the program saves nothing either
+    std::string diferenca;
+    {
+        CDaoAttachment modelo(*m_pDatabase, m_strTemplateFile);
+        const std::set<std::string> doArquivo = Tabelas(*m_pDatabase, "main");
+        const std::set<std::string> doPrograma = Tabelas(*m_pDatabase, modelo.Alias());
+        for (const std::string& t : doPrograma)
+            if (!doArquivo.count(t)) {
+                diferenca = "falta a tabela " + t;
+                break;
+            }
+        for (const std::string& t : doArquivo)
+            if (diferenca.empty() && !doPrograma.count(t))
+                diferenca = "a tabela " + t + " não é de um projeto do " + m_formato.programa;
+        for (const std::string& t : doPrograma) {
+            if (!diferenca.empty())
+                break;
+            const std::set<std::string> arquivo = Colunas(*m_pDatabase, t, "main");
+            const std::set<std::string> programa = Colunas(*m_pDatabase, t, modelo.Alias());
+            for (const std::string& c : programa)
+                if (diferenca.empty() && !arquivo.count(c))
+                    diferenca = "falta a coluna " + c + " na tabela " + t;
+            for (const std::string& c : arquivo)
+                if (diferenca.empty() && !programa.count(c))
+                    diferenca = "a coluna " + c + " da tabela " + t + " não é de um projeto do " + m_formato.programa;
+        }
+    }
+    if (diferenca.empty())
+        return true;
+    RelatarDados("OnOpenDocument", kNaoEProjeto,
+                 "O arquivo '" + path + "' não é um projeto do " + m_formato.programa + " (" + diferenca +
+                     "). Nada foi aberto.");
+    return false;
+}
+
+void CLvsizeDoc::VerificarArvore(const std::string& path)
+{
+    struct Linha {
+        short pai;
+        bool raiz;
+        std::string codigo;
+    };
+    std::vector<std::pair<short, Linha>> linhas;
+    {
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot,
+                               "SELECT circuito_sequencial,circuito_sequencial_pai,circuito_codigo FROM circuito");
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            short chave = 0;
+            Linha l{0, rs.GetFieldValue("circuito_sequencial_pai").IsNull(), {}};
+            rs.GetFieldShort("circuito_sequencial", chave);
+            if (!l.raiz)
+                rs.GetFieldShort("circuito_sequencial_pai", l.pai);
+            rs.GetFieldString("circuito_codigo", l.codigo);
+            linhas.emplace_back(chave, std::move(l));
+        }
+    }
+    // What the tree shows: every circuit reached from the top level through its parent links, each once.
+    std::multimap<short, short> filhos;
+    std::vector<short> pendentes;
+    for (const auto& [chave, l] : linhas) {
+        if (l.raiz)
+            pendentes.push_back(chave);
+        else
+            filhos.emplace(l.pai, chave);
+    }
+    std::set<short> alcancados;
+    while (!pendentes.empty()) {
+        const short k = pendentes.back();
+        pendentes.pop_back();
+        if (!alcancados.insert(k).second)
+            continue;
+        const auto faixa = filhos.equal_range(k);
+        for (auto it = faixa.first; it != faixa.second; ++it)
+            pendentes.push_back(it->second);
+    }
+    std::vector<std::string> fora;
+    for (const auto& [chave, l] : linhas)
+        if (!alcancados.count(chave))
+            fora.push_back(l.codigo);
+    if (fora.empty())
+        return;
+    RelatarDados("OnOpenDocument", kDanificado,
+                 FormatC("O projeto '%s' está danificado: %zu circuito(s) com o circuito pai inexistente ou em ciclo "
+                         "não aparecem na árvore, mas o cálculo do projeto os dimensiona: %s.",
+                         path.c_str(), fora.size(), ListaCodigos(fora).c_str()));
+}
+
 int CLvsizeDoc::OnOpenDocument(const std::string& path)
 {
-    // The framework's own step: the file must be readable; a failure is its message.
+    const std::string abrir = "Não foi possível abrir o projeto '" + path + "'";
+    // The framework's own step: the file must be readable.
     {
-        std::ifstream probe(path, std::ios::binary);
-        if (!probe) {
-            ReportSystemError(Local("OnOpenDocument").c_str(), errno ? errno : ENOENT);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            ReportFileError(Local("OnOpenDocument").c_str(), abrir, errno);
             return FALSE;
         }
+        struct stat st {};
+        const bool vazio = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0;
+        const bool pasta = S_ISDIR(st.st_mode);
+        ::close(fd);
+        if (pasta) {
+            ReportFileError(Local("OnOpenDocument").c_str(), abrir, EISDIR);
+            return FALSE;
+        }
+        if (vazio) {
+            RelatarDados("OnOpenDocument", kNaoEProjeto,
+                         "O arquivo '" + path + "' está vazio: não é um projeto do " + m_formato.programa +
+                             ". Nada foi aberto.");
+            return FALSE;
+        }
+    }
+    // One program at a time on a project: the later save would silently drop the other's changes.
+    FileLockKey preso;
+    if (AcquireFileLock(path, true, preso) == FileLockResult::inUse) {
+        RelatarDados("OnOpenDocument", kEmUso,
+                     "O projeto '" + path + "' está em uso por outro programa. Feche-o lá antes de abri-lo aqui.");
+        return FALSE;
     }
     DeleteContents();
     SetModifiedFlag(false);
 
     std::string temp;
     if (!MakeTempFileName(temp)) {
-        ReportError(Local("OnOpenDocument(2)").c_str(), nullptr);
+        ReportFileError(Local("OnOpenDocument(2)").c_str(), abrir + " (cópia de trabalho)", errno);
+        ReleaseFileLock(preso);
         return FALSE;
     }
     TempFileGuard guard(temp);
     if (!CopyOver(path, temp)) {
-        ReportError(Local("OnOpenDocument(1)").c_str(), nullptr);
+        ReportFileError(Local("OnOpenDocument(1)").c_str(), abrir, errno);
+        ReleaseFileLock(preso);
         return FALSE;
     }
     auto* db = new CDaoDatabase;
+    db->SetDisplayName(path);
+    m_pDatabase = db;
+    bool aberto = false;
     try {
         db->Open(temp, false, false, "");
         TuneWorkingCopy(*db);
+        if (EsquemaDoPrograma(path)) {
+            // Texts the earlier programs wrote in the Windows code page: UTF-8 from here on.
+            db->ConvertLegacyText();
+            VerificarArvore(path);
+            aberto = true;
+        }
     } catch (CDaoException& e) {
-        delete db;
         ReportError(Local("OnOpenDocument").c_str(), &e);
+    }
+    if (!aberto) {
+        m_pDatabase = nullptr;
+        delete db;
+        ReleaseFileLock(preso);
         return FALSE;
     }
-    m_pDatabase = db;
+    m_projetoPreso = preso;
     guard.Release();
     return TRUE;
 }
@@ -176,29 +412,74 @@ int CLvsizeDoc::OnSaveDocument(const std::string& path)
 {
     // Without a working database there is nothing to save: the target stays as it is.
     if (!m_pDatabase || !m_pDatabase->IsOpen()) {
-        errno = ENOENT;
-        ReportError(Local("OnSaveDocument").c_str(), nullptr);
+        RelatarDados("OnSaveDocument", kNaoEProjeto,
+                     "O projeto '" + path + "' não foi gravado: não há dados do projeto abertos (o modelo de "
+                     "projeto não pôde ser lido).");
         return FALSE;
     }
-    // A read-only target (no write permission for its owner, whoever runs the program) is refused as the
-    // copy over it would have been: the rename would replace it regardless of its permissions.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && ((st.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-        errno = EACCES;
-        ReportError(Local("OnSaveDocument").c_str(), nullptr);
+    // A link is saved through: the file it leads to is replaced, the link stays.
+    const std::string destino = FollowLinks(path);
+    struct stat atual {};
+    const bool existe = ::stat(destino.c_str(), &atual) == 0;
+    // A file another program holds is not replaced under it.
+    FileLockKey alvo;
+    const bool proprio = existe && m_projetoPreso.held && atual.st_dev == m_projetoPreso.device &&
+                         atual.st_ino == m_projetoPreso.inode;
+    if (existe && !proprio && AcquireFileLock(destino, true, alvo) == FileLockResult::inUse) {
+        RelatarDados("OnSaveDocument", kEmUso,
+                     "O projeto '" + path + "' está em uso por outro programa e não foi gravado.");
         return FALSE;
     }
-    const std::string temp = TempBeside(path);
-    if (temp.empty()) {
-        ReportError(Local("OnSaveDocument").c_str(), nullptr);
+    // A read-only target (no write permission for its owner, whoever runs the program) is refused: the
+    // rename would replace it regardless of its permissions.
+    if (existe && ((atual.st_mode & S_IWUSR) == 0 || ::access(destino.c_str(), W_OK) != 0)) {
+        ReleaseFileLock(alvo);
+        RelatarDados("OnSaveDocument", kSomenteLeitura,
+                     "O projeto '" + path + "' é somente leitura e não foi gravado. Use \"Salvar como\" para "
+                     "gravá-lo com outro nome.");
         return FALSE;
     }
+    const bool gravado = GravarArquivo(path, destino);
+    ReleaseFileLock(alvo);
+    if (!gravado)
+        return FALSE;
+    SetModifiedFlag(false);
+    return TRUE;
+}
+
+bool CLvsizeDoc::GravarArquivo(const std::string& path, const std::string& destino)
+{
+    const std::string gravar = "Não foi possível gravar o projeto '" + path + "'";
+    const fs::path pasta = fs::path(destino).parent_path().empty() ? fs::path(".") : fs::path(destino).parent_path();
+    const std::string prefixo = CLvsizeDoc::SaveTempPrefix(destino);
+    // What an earlier save of this project left behind when it was killed (no program holds it any more).
+    RemoveLeftoverFiles(pasta.string(), [&](const std::string& nome) { return LeftoverBeside(nome, prefixo); });
+
+    // The new file, beside the target so that the rename stays on one file system; locked from the start
+    // (it becomes the project file this document holds).
+    std::string temp = (pasta / (prefixo + "XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        ReportFileError(Local("OnSaveDocument").c_str(), gravar, errno);
+        return false;
+    }
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    ::flock(fd, LOCK_EX);
+    KeepFileLock(temp, fd);
     TempFileGuard guard(temp);
     if (!CopyOver(m_strTemplateFile, temp)) {
-        ReportError(Local("OnSaveDocument").c_str(), nullptr);
-        return FALSE;
+        ReportFileError(Local("OnSaveDocument").c_str(), gravar, errno);
+        return false;
+    }
+    // The replaced file's mode and group (a project shared by its group stays shared).
+    struct stat atual {};
+    const bool existe = ::stat(destino.c_str(), &atual) == 0;
+    ::chmod(temp.c_str(), NewFileMode(existe ? &atual : nullptr));
+    if (existe && ::chown(temp.c_str(), static_cast<uid_t>(-1), atual.st_gid) != 0) {
+        // Not a member of that group: the file gets the user's own, as any file the user writes.
     }
     try {
+        NomeNasFalhas nome(*m_pDatabase, path);
         CDaoAttachment target(*m_pDatabase, temp);
         CDaoTransaction trans(*m_pDatabase);
         const auto projeto = [&] {
@@ -214,16 +495,33 @@ int CLvsizeDoc::OnSaveDocument(const std::string& path)
         trans.Commit();
     } catch (CDaoException& e) {
         ReportError(Local("OnSaveDocument").c_str(), &e);
-        return FALSE;
+        return false;
     }
-    std::error_code ec;
-    fs::permissions(temp, NewFileMode(path), ec);
-    fs::rename(temp, path, ec);
-    if (ec) {
-        ReportSystemError(Local("OnSaveDocument").c_str(), ec.value());
-        return FALSE;
+    // On the disk before it takes the target's place.
+    if (const int sync = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC); sync >= 0) {
+        const bool ok = ::fsync(sync) == 0;
+        const int erro = errno;
+        ::close(sync);
+        if (!ok) {
+            ReportFileError(Local("OnSaveDocument").c_str(), gravar, erro);
+            return false;
+        }
+    }
+    if (::rename(temp.c_str(), destino.c_str()) != 0) {
+        ReportFileError(Local("OnSaveDocument").c_str(), gravar, errno);
+        return false;
     }
     guard.Release();
-    SetModifiedFlag(false);
-    return TRUE;
+    // The document now holds the new file (its lock came with it), and no longer the one it replaced.
+    FileLockKey novo;
+    AcquireFileLock(destino, true, novo);
+    ReleaseMadeFileLock(temp);
+    ReleaseFileLock(m_projetoPreso);
+    m_projetoPreso = novo;
+    m_pDatabase->SetDisplayName(path);
+    if (const int dir = ::open(pasta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }

@@ -2,9 +2,11 @@
 // One open Lvsize project. The document never works on the project file: it works on a temporary copy
 // (its working database) that the views, dialogs and the engine read and write directly. A save builds the
 // new file beside the target under a temporary name and renames it over the target, so the last good file
-// survives any failure.
+// survives any failure. While the document is open it holds its project file (an advisory lock): another
+// program opening the same project is told it is in use.
 
 #include "Document.h"
+#include "FileLocks.h"
 #include "MessageMap.h"
 
 #include <string>
@@ -25,6 +27,7 @@ public:
         const char* tituloSemNome;
         std::vector<const char*> tabelas;   // the circuit tables a save copies, in this order
         bool projetoPrimeiro;               // the projeto row before the circuit tables (else after)
+        const char* programa;               // "Lvsize", in the messages that refuse another program's file
     };
 
     // The project template "ZelBt02.zel" every new project and every save starts from.
@@ -42,10 +45,22 @@ public:
     // The title a path gives: the file name without its directory, up to its last '.'.
     static std::string TitleFromPath(const std::string& path);
 
+    // The name of a save's new file beside its target: the target's name (shortened so that the whole
+    // stays a valid file name) followed by ".ZEL" and six letters or digits.
+    static std::string SaveTempPrefix(const std::string& target);
+
 protected:
     explicit CLvsizeDoc(Formato formato);
 
 private:
     std::string Local(const char* metodo) const { return std::string(m_formato.classe) + "::" + metodo; }
+    // A failure that is about the project's data, not the system: reported with its text.
+    void RelatarDados(const char* metodo, long codigo, const std::string& texto) const;
+    // The project file's tables and columns are those of the program's template.
+    bool EsquemaDoPrograma(const std::string& path);
+    // Circuits the tree cannot show (parent missing, or a loop of parents): reported once, by code.
+    void VerificarArvore(const std::string& path);
+    bool GravarArquivo(const std::string& path, const std::string& destino);
     Formato m_formato;
+    FileLockKey m_projetoPreso;  // the project file, held while the document is open
 };

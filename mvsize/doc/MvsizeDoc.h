@@ -14,7 +14,8 @@ public:
         : CLvsizeDoc(Formato{"CMvsizeDoc",
                              kTituloSemNome,
                              {"circuito", "circuito_x_tabela_selecao", "circuito_impressao"},
-                             true})
+                             true,
+                             "Mvsize"})
     {
     }
 };

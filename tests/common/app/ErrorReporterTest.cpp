@@ -46,13 +46,13 @@ TEST_F(ErrorReporter, WritesOneCrlfLinePerReportInEachOfTheThreeForms)
     EXPECT_EQ(Log(),
               "Data 07/03/2008 / Hora 09:05 / Local : CCalculo::Calcular / Erro DB : Registro duplicado\r\n"
               "Data 07/03/2008 / Hora 09:05 / Local : CLvsizeDoc::OnOpenDocument(2) / Erro \r\n"
-              "Data 07/03/2008 / Hora 09:05 / Local : CLvsizeApp::InitInstance(1) / Erro Sistema : " +
-                  std::string(strerror(ENOENT)) + "\r\n");
+              "Data 07/03/2008 / Hora 09:05 / Local : CLvsizeApp::InitInstance(1) / Erro Sistema : O arquivo ou a "
+              "pasta não existe.\r\n");
 
     ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].text, "Encontrado ERRO : Registro duplicado");
     EXPECT_EQ(messages.shown[1].text, "Encontrado ERRO nos arquivos de dados");
-    EXPECT_EQ(messages.shown[2].text, "Encontrado ERRO : " + std::string(strerror(ENOENT)));
+    EXPECT_EQ(messages.shown[2].text, "Encontrado ERRO : O arquivo ou a pasta não existe.");
     for (const auto& m : messages.shown)
         EXPECT_EQ(m.type & MB_ICON_MASK, MB_ICONERROR);
 }
