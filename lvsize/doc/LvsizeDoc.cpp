@@ -174,10 +174,11 @@ std::string CLvsizeDoc::TitleFromPath(const std::string& path)
 std::string CLvsizeDoc::SaveTempPrefix(const std::string& target)
 {
     std::string name = fs::path(target).filename().string();
-    // ".ZEL" and six characters more must still make a valid name: a long name is cut, never inside a
-    // character.
+    // ".ZEL" and six characters more, and the engine's "-journal" beside the file while it is written, must
+    // still make valid names: a long name is cut, never inside a character.
     constexpr size_t kSufixo = 10;
-    const size_t limite = NAME_MAX - kSufixo;
+    constexpr size_t kDiario = 8;
+    const size_t limite = NAME_MAX - kSufixo - kDiario;
     if (name.size() > limite) {
         size_t corte = limite;
         while (corte > 0 && (static_cast<unsigned char>(name[corte]) & 0xC0) == 0x80)

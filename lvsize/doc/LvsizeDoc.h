@@ -45,8 +45,8 @@ public:
     // The title a path gives: the file name without its directory, up to its last '.'.
     static std::string TitleFromPath(const std::string& path);
 
-    // The name of a save's new file beside its target: the target's name (shortened so that the whole
-    // stays a valid file name) followed by ".ZEL" and six letters or digits.
+    // The name of a save's new file beside its target, before six letters or digits: the target's name
+    // (shortened so that the new file's names stay valid) followed by ".ZEL".
     static std::string SaveTempPrefix(const std::string& target);
 
 protected:

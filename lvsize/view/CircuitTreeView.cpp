@@ -9,8 +9,6 @@
 #include "ErrorReporter.h"
 #include "Utf8.h"
 
-#include <cerrno>
-
 namespace {
 
 // The insertion buffer held 51 characters with its terminator.
@@ -141,8 +139,10 @@ void CCircuitTreeView::CarregarFilhos(short pai, HTREEITEM hParent, std::set<sho
         if (!visitados.insert(f.sequencial).second) {
             // A damaged file can link circuits into a loop: that is a data error, reported once.
             if (!cicloRelatado) {
-                errno = EINVAL;
-                ReportError(Local("Carregar_arvore").c_str(), nullptr);
+                const CDaoException ciclo(3049, "DAO.Database",
+                                          "O projeto '" + db->GetDisplayName() + "' está danificado: o circuito " +
+                                              f.codigo + " aparece mais de uma vez na árvore (circuitos em ciclo).");
+                ReportError(Local("Carregar_arvore").c_str(), &ciclo);
             }
             cicloRelatado = true;
             continue;

@@ -108,6 +108,38 @@ TEST(DatabaseExecute, FailureThrowsWithTheEngineDescription)
     EXPECT_THROW(db.Execute("SELEC nada"), CDaoException);
 }
 
+// A working copy's failures are about the user's project: they name it, not the temporary file, and say in
+// Portuguese what went wrong.
+TEST(DatabaseExecute, AFullDiskSaysSoAndNamesTheFileTheUserKnows)
+{
+    TempDir dir;
+    const std::string path = dir.File("ZELab12CD");
+    zeltest::MakeDatabase(path, "CREATE TABLE t (x BLOB);");
+    CDaoDatabase db;
+    db.SetDisplayName("/home/eng/Edifício Central.lvp");
+    db.Open(path);
+    // The file may not grow: as a full disk does.
+    db.Execute("PRAGMA max_page_count=" + zeltest::QueryText(path, "PRAGMA page_count"));
+    try {
+        db.Execute("INSERT INTO t VALUES (zeroblob(100000))");
+        FAIL();
+    } catch (const CDaoException& e) {
+        ASSERT_TRUE(e.m_pErrorInfo);
+        const std::string& texto = e.m_pErrorInfo->m_strDescription;
+        EXPECT_EQ(texto, "O disco está cheio: não foi possível gravar o arquivo de dados '/home/eng/Edifício "
+                         "Central.lvp'.");
+    }
+    // The open's own failures too.
+    CDaoDatabase missing;
+    missing.SetDisplayName("/home/eng/obra.lvp");
+    try {
+        missing.Open(dir.File("ZELgone00"));
+        FAIL();
+    } catch (const CDaoException& e) {
+        EXPECT_EQ(e.m_pErrorInfo->m_strDescription, "O arquivo de dados '/home/eng/obra.lvp' não foi encontrado.");
+    }
+}
+
 TEST(DatabaseExecute, TextBoundAsParameterKeepsApostrophesAndSemicolons)
 {
     TempDir dir;

@@ -196,3 +196,83 @@ TEST_F(TypedFields, SettersStoreTheirTypesAndBoolAsMinusOne)
     EXPECT_EQ(zeltest::QueryText(path, "SELECT t||'/'||s||'/'||f FROM tipos WHERE y=9"), "Alumínio/-2/1.5");
     EXPECT_EQ(zeltest::QueryText(path, "SELECT dt FROM tipos WHERE y=9"), "39813");
 }
+
+// A damaged file (another tool wrote it, bytes went bad) can hold in a column what its type cannot: the
+// getter says so, naming the file the user knows, the field and the value; never a wrapped number.
+TEST_F(TypedFields, AValueItsFieldCannotHoldIsADataErrorNotAnotherNumber)
+{
+    zeltest::RunSql(dir.File("t.zel"),
+                    "INSERT INTO tipos(b,y,s,l,f,d,dt,t) VALUES (1,300,70000,8589934592,1e39,1,1,'x');"
+                    "INSERT INTO tipos(b,y,s,l,f,d,dt,t) VALUES ('sim',-1,2.5,'muitos','alto','x','ontem','y');");
+    CDaoRecordsetManual damaged(&db, dbOpenSnapshot, "SELECT * FROM tipos WHERE t IN ('x','y') ORDER BY t");
+    struct Caso {
+        const char* campo;
+        const char* valor;  // as the message shows it
+        std::function<void()> ler;
+    };
+    BOOL b = 7;
+    BYTE y = 7;
+    short s = 7;
+    long l = 7;
+    float f = 7;
+    double d = 7;
+    COleDateTime dt;
+    dt.m_dt = 7;
+    const std::vector<Caso> primeira = {
+        {"y", "300", [&] { damaged.GetFieldByte("y", y); }},
+        {"s", "70000", [&] { damaged.GetFieldShort("s", s); }},
+        {"l", "8589934592", [&] { damaged.GetFieldLong("l", l); }},
+        {"f", "'1.0e+39'", [&] { damaged.GetFieldFloat("f", f); }},
+    };
+    const std::vector<Caso> segunda = {
+        {"b", "'sim'", [&] { damaged.GetFieldBool("b", b); }},
+        {"y", "-1", [&] { damaged.GetFieldByte("y", y); }},
+        {"s", "'2.5'", [&] { damaged.GetFieldShort("s", s); }},
+        {"l", "'muitos'", [&] { damaged.GetFieldLong("l", l); }},
+        {"f", "'alto'", [&] { damaged.GetFieldFloat("f", f); }},
+        {"d", "'x'", [&] { damaged.GetFieldDouble("d", d); }},
+        {"dt", "'ontem'", [&] { damaged.GetFieldDate("dt", dt); }},
+    };
+    for (const auto* linha : {&primeira, &segunda}) {
+        for (const Caso& c : *linha) {
+            SCOPED_TRACE(c.campo);
+            try {
+                c.ler();
+                ADD_FAILURE() << "read without an error";
+            } catch (const CDaoException& e) {
+                ASSERT_TRUE(e.m_pErrorInfo);
+                const std::string& texto = e.m_pErrorInfo->m_strDescription;
+                EXPECT_NE(texto.find("'" + dir.File("t.zel") + "' está danificado"), std::string::npos) << texto;
+                EXPECT_NE(texto.find(std::string("campo ") + c.campo + " tem o valor " + c.valor), std::string::npos)
+                    << texto;
+            }
+        }
+        if (linha == &primeira)
+            damaged.MoveNext();
+    }
+    EXPECT_EQ(b, 7);
+    EXPECT_EQ(y, 7);
+    EXPECT_EQ(s, 7);
+    EXPECT_EQ(l, 7);
+    EXPECT_EQ(f, 7.0f);
+    EXPECT_EQ(d, 7.0);
+    EXPECT_EQ(dt.m_dt, 7.0);
+}
+
+// The earlier Windows programs wrote their texts in the code page cp1252; UTF-8 texts are read as they are.
+TEST_F(TypedFields, TextThatIsNotUtf8IsReadAsTheWindowsCodePage)
+{
+    zeltest::RunSql(dir.File("t.zel"),
+                    "INSERT INTO tipos(t) VALUES (CAST(X'496C756D696E61E7E36F2080' AS TEXT)),"
+                    "('Iluminação €'),(CAST(X'93636F6D2061737061739420E0' AS TEXT));");
+    CDaoRecordsetManual textos(&db, dbOpenSnapshot, "SELECT t, t || '' AS calculado FROM tipos WHERE rowid > 2");
+    const char* esperado[] = {"Iluminação €", "Iluminação €", "\u201Ccom aspas\u201D à"};
+    for (const char* e : esperado) {
+        std::string t, calculado;
+        textos.GetFieldString("t", t);
+        textos.GetFieldString("calculado", calculado);
+        EXPECT_EQ(t, e);
+        EXPECT_EQ(calculado, e);
+        textos.MoveNext();
+    }
+}

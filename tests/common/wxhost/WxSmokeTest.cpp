@@ -20,6 +20,7 @@
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
 #include <gtk/gtk.h>
@@ -261,6 +262,33 @@ std::string Rgb(const wxColour& c) {
     return c.IsOk() ? zel::ui::FormatC("RGB(%d,%d,%d)", c.Red(), c.Green(), c.Blue()) : "none";
 }
 
+// A tree as "text:image(children)" - the model's, and the widget's that shows it.
+std::string ModelTree(const std::list<std::unique_ptr<TreeItem>>& items) {
+    std::string out;
+    for (const auto& i : items) {
+        out += (out.empty() ? "" : ",") + i->text + ":" + std::to_string(i->image);
+        if (!i->children.empty()) out += "(" + ModelTree(i->children) + ")";
+    }
+    return out;
+}
+
+std::string WidgetTree(wxTreeCtrl* t, const wxTreeItemId& parent) {
+    std::string out;
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId c = t->GetFirstChild(parent, cookie); c.IsOk(); c = t->GetNextChild(parent, cookie)) {
+        out += (out.empty() ? "" : ",") + std::string(t->GetItemText(c).utf8_str()) + ":" + std::to_string(t->GetItemImage(c));
+        if (t->GetChildrenCount(c, false) > 0) out += "(" + WidgetTree(t, c) + ")";
+    }
+    return out;
+}
+
+wxTreeCtrl* FindTree(wxWindow* w) {
+    if (auto* t = dynamic_cast<wxTreeCtrl*>(w)) return t;
+    for (wxWindow* c : w->GetChildren())
+        if (wxTreeCtrl* t = FindTree(c)) return t;
+    return nullptr;
+}
+
 void Pump(int rounds = 10) {
     for (int i = 0; i < rounds; ++i) {
         wxYield();
@@ -338,6 +366,34 @@ int main(int argc, char** argv) {
     view.circuitSelected = true;
     mainModel.OnIdleUpdate();
     Check(toolbar && toolbar->GetToolEnabled(zel::wx::ToWxId(ID_CIRCUITO_EXCLUIR)), "and enables it again");
+    // The widget follows the tree model through every kind of change, each shown once the code is done.
+    {
+        wxTreeCtrl* widget = FindTree(frameHost.Frame());
+        const auto same = [&](const std::string& what) {
+            Pump(3);
+            const std::string model = ModelTree(tree.Roots());
+            const std::string shown = widget ? WidgetTree(widget, widget->GetRootItem()) : "";
+            Check(model == shown, "the tree widget follows " + what + ": " + shown);
+        };
+        HTREEITEM c1 = tree.GetChildItem(qd);
+        HTREEITEM m1 = tree.GetNextSiblingItem(c1);
+        tree.InsertItem("C3", 1, 1, qd);
+        tree.InsertItem("C0", 3, 3, qd, TVI_FIRST);
+        tree.InsertItem("C1b", 1, 1, qd, c1);
+        same("insertions first, after an item and last");
+        tree.DeleteItem(c1);
+        tree.SetItemText(m1, "M1 - Bomba de recalque");
+        tree.SetItemImage(m1, 4, 4);
+        HTREEITEM novo = tree.InsertItem("QD2", 4, 4, root);
+        for (int i = 0; i < 200; ++i) tree.InsertItem("T" + std::to_string(i), i % 5, i % 5, novo);
+        same("a deletion, a new text and image, two hundred insertions at once");
+        tree.DeleteItem(novo);
+        tree.SelectItem(tree.GetChildItem(qd));
+        same("a deleted subtree");
+        Check(widget && widget->GetSelection().IsOk() && widget->GetItemText(widget->GetSelection()) == "C0",
+              "the selection follows");
+    }
+
     mainModel.OnCommand(ID_VIEW_TOOLBAR);
     Pump();
     Check(toolbar && !toolbar->IsShown(), "Barra de ferramentas hides the tool bar");

@@ -4,12 +4,17 @@
 #include "Crystal.h"
 #include "DaoDatabase.h"
 #include "LvsizeCommands.h"
+#include "OutroProcesso.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <set>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using lvshell::Shell;
@@ -220,6 +225,61 @@ TEST(LvsizeApp, ExitLeavesNoTemporaryCopyBehind)
     EXPECT_EQ(s.TempCopies(), 0);
     EXPECT_EQ(AppContext().m_pReferenceDb, nullptr);
     EXPECT_EQ(s.app.m_pClipboardDb, nullptr);
+}
+
+// A killed program leaves its working copies in the temporary folder: the next start removes them, and only
+// them - never another program's live files, another user's, a link or a folder, or a name it does not make.
+TEST(LvsizeApp, StartRemovesWhatKilledRunsLeftButNeverALiveProgramsFiles)
+{
+    Shell s;
+    const fs::path tmp = s.dir.File("tmp");
+    const auto criar = [&](const std::string& nome) {
+        std::ofstream(tmp / nome) << "x";
+        return (tmp / nome).string();
+    };
+    for (const char* morto : {"ZELab12CD", "ZELZZ9900"})
+        criar(morto);
+    for (const char* alheio : {"ZELab12C", "ZELab12CD.txt", "ZEL-ab12C", "zelab12cd"})
+        criar(alheio);
+    fs::create_directory(tmp / "ZELpasta1");
+    const std::string fora = s.dir.File("fora.txt");
+    std::ofstream(fora) << "de outro";
+    fs::create_symlink(fora, tmp / "ZELlink01");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(criar("ZELdeoutro").c_str(), 65534, 65534), 0);
+    }
+
+    // Another Lvsize working on a project: its working copy is in the same folder.
+    const std::string projeto = s.Exemplo("vivo.lvp");
+    const std::string modelo = s.programa + "/ZelBt02.zel";
+    zeltest::ProgramaVivo outro([&](const std::function<void()>& esperar) {
+        CLvsizeDoc doc;
+        doc.m_strTemplateFile = modelo;
+        if (!doc.OnOpenDocument(projeto))
+            return 1;
+        esperar();
+        // After this program's start its working copy is whole and saves.
+        doc.m_pDatabase->Execute("UPDATE circuito SET circuito_codigo='VIVO' WHERE circuito_sequencial=1");
+        return doc.OnSaveDocument(projeto) ? 0 : 2;
+    });
+    ASSERT_TRUE(outro.Pronto());
+    std::set<std::string> antes;
+    for (const auto& e : fs::directory_iterator(tmp))
+        antes.insert(e.path().filename().string());
+    ASSERT_EQ(antes.size(), 9u + (::geteuid() == 0 ? 1u : 0u)) << "the live program's working copy among them";
+
+    ASSERT_TRUE(s.Start());
+    for (const std::string& nome : antes) {
+        const bool morto = nome == "ZELab12CD" || nome == "ZELZZ9900";
+        EXPECT_EQ(fs::exists(fs::symlink_status(tmp / nome)), !morto) << nome;
+    }
+    size_t depois = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(tmp))
+        ++depois;
+    EXPECT_EQ(depois, antes.size() - 2 + 2) << "this run's working copy and clipboard added";
+    EXPECT_EQ(zeltest::ReadFile(fora), "de outro");
+    EXPECT_EQ(outro.Encerrar(), 0);
+    EXPECT_EQ(zeltest::QueryText(projeto, "SELECT circuito_codigo FROM circuito WHERE circuito_sequencial=1"), "VIVO");
 }
 
 TEST(LvsizeApp, ExitAsksForEveryModifiedProject)

@@ -6,6 +6,7 @@
 #include "Empresa.h"
 #include "Impressao.h"
 #include "ProjetoDados.h"
+#include "RelatorioSaida.h"
 
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,21 @@ TEST_F(LvEmpresa, ReadsTheFirstLineUpTo30CharactersAndAnEmptyNameDisablesOk)
     EXPECT_EQ(zeltest::ReadFile(Arquivo()), "Usina São João Geração de Energia Ltda\r\nsegunda linha");  // Cancel
     Escrever("Curta\nsegunda");
     EXPECT_EQ(CEmpresa::LerNome(Arquivo()), "Curta");
+}
+
+// The earlier Windows programs wrote the file in their code page: the name shows as it was typed there, OK
+// writes it back in UTF-8, and the reports print it.
+TEST_F(LvEmpresa, AFileInTheWindowsCodePageShowsItsNameAndIsWrittenBackAsUtf8)
+{
+    Escrever("Engenharia El\xE9trica S\xE3o Jo\xE3o \x96 Filial");
+    EXPECT_EQ(LerLinhaEmpresa(Arquivo()), "Engenharia Elétrica São João – Filial");
+    CEmpresa dlg;
+    host.Run(dlg, [](DialogDriver& d) {
+        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "Engenharia Elétrica São João –");
+        EXPECT_TRUE(d.Enabled(IDOK));
+        d.Click(IDOK);
+    });
+    EXPECT_EQ(zeltest::ReadFile(Arquivo()), "Engenharia Elétrica São João –");
 }
 
 TEST_F(LvEmpresa, AFailedWriteIsReportedAndKeepsTheOldFile)
