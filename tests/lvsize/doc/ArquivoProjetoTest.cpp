@@ -156,11 +156,10 @@ TEST_F(Documento, AReadOnlyProjectIsWorkedOnAWritableCopyAndNeverSavedOver)
 
 TEST_F(Documento, CircuitsTheTreeCannotShowAreReportedOnceAtOpenByCode)
 {
-    const std::string obra = dir.File("danificada.lvp");
-    fs::copy_file(modelo, obra);
-    zeltest::RunSql(obra, "INSERT INTO circuito(circuito_sequencial,circuito_sequencial_pai,circuito_codigo) VALUES "
-                          "(1,NULL,'QGBT'),(2,1,'ILUM'),(3,99,'ORFAO'),(4,5,'LACO-A'),(5,4,'LACO-B'),"
-                          "(6,4,'SOB-LACO'),(7,7,'PROPRIO');");
+    const std::string obra =
+        Projeto("danificada.lvp", "INSERT INTO circuito(circuito_sequencial,circuito_sequencial_pai,circuito_codigo) "
+                                  "VALUES (1,NULL,'QGBT'),(2,1,'ILUM'),(3,99,'ORFAO'),(4,5,'LACO-A'),(5,4,'LACO-B'),"
+                                  "(6,4,'SOB-LACO'),(7,7,'PROPRIO');");
     CLvsizeDoc doc;
     doc.m_strTemplateFile = modelo;
     ASSERT_TRUE(doc.OnOpenDocument(obra)) << "the rest of the project stays workable";
@@ -244,12 +243,11 @@ TEST_F(Documento, ASaveKeepsTheFilesModeAndGroupAndWritesThroughALink)
 
 TEST_F(Documento, TextsTheEarlierProgramsWroteInTheirCodePageAreReadAndSavedAsUtf8)
 {
-    const std::string obra = dir.File("antiga.lvp");
-    fs::copy_file(modelo, obra);
-    // "Iluminação" and "Elétrica Ltda" in cp1252; "Ação" already in UTF-8.
-    zeltest::RunSql(obra, "INSERT INTO circuito(circuito_sequencial,circuito_codigo) VALUES "
-                          "(1,CAST(X'496C756D696E61E7E36F' AS TEXT)),(2,'Ação');"
-                          "INSERT INTO projeto(projeto_cliente) VALUES (CAST(X'456CE974726963614C746461' AS TEXT));");
+    // "Iluminação" and "ElétricaLtda" in cp1252; "Ação" already in UTF-8.
+    const std::string obra =
+        Projeto("antiga.lvp", "INSERT INTO circuito(circuito_sequencial,circuito_codigo) VALUES "
+                              "(1,CAST(X'496C756D696E61E7E36F' AS TEXT)),(2,'Ação');"
+                              "INSERT INTO projeto(projeto_cliente) VALUES (CAST(X'456CE974726963614C746461' AS TEXT));");
     CLvsizeDoc doc;
     doc.m_strTemplateFile = modelo;
     ASSERT_TRUE(doc.OnOpenDocument(obra));

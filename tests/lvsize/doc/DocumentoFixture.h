@@ -47,12 +47,18 @@ protected:
             n += e.path().filename().string().rfind("ZEL", 0) == 0;
         return n;
     }
-    // A project file holding one circuit of each kind of row.
-    std::string ProjetoComLinhas(const std::string& nome)
+    // A project file: the template with the rows of the SQL.
+    std::string Projeto(const std::string& nome, const std::string& sql)
     {
         const std::string path = dir.File(nome);
         fs::copy_file(modelo, path);
-        zeltest::RunSql(path,
+        zeltest::RunSql(path, sql);
+        return path;
+    }
+    // A project file holding one circuit of each kind of row.
+    std::string ProjetoComLinhas(const std::string& nome)
+    {
+        return Projeto(nome,
                         "INSERT INTO circuito(circuito_sequencial,circuito_codigo) VALUES (1,'QD''1'),(2,'C2');"
                         "UPDATE circuito SET circuito_sequencial_pai=1 WHERE circuito_sequencial=2;"
                         "INSERT INTO circuito_x_tabela_selecao VALUES (1,13,1);"
@@ -60,7 +66,6 @@ protected:
                         "INSERT INTO motor(circuito_sequencial,motor_sequencial,motor_corrente_regime) VALUES (2,1,15);"
                         "INSERT INTO circuito_impressao(circuito_sequencial,circuito_impressao_sequencial,tipo_dado_codigo) VALUES (1,1,2);"
                         "INSERT INTO projeto(projeto_cliente) VALUES ('Cliente');");
-        return path;
     }
     std::string Contagens(const std::string& path)
     {
