@@ -82,6 +82,8 @@ void CDaoDatabase::Open(const std::string& path, bool exclusive, bool readOnly, 
 {
     if (IsOpen())
         Close();
+    if (m_displayName.empty())
+        m_displayName = ConnectionNameOfFile(path);
     const std::string subject = m_displayName.empty() ? path : m_displayName;
     RequireExistingFile(path, subject);
 

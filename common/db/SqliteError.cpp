@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <map>
 #include <mutex>
 
@@ -81,6 +82,21 @@ void ForgetConnectionName(sqlite3* db)
 {
     std::lock_guard<std::mutex> lock(g_namesMutex);
     Names().erase(db);
+}
+
+std::string ConnectionNameOfFile(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path wanted = std::filesystem::weakly_canonical(path, ec);
+    if (ec)
+        return {};
+    std::lock_guard<std::mutex> lock(g_namesMutex);
+    for (const auto& [db, name] : Names()) {
+        const char* file = sqlite3_db_filename(db, "main");
+        if (file && *file && std::filesystem::weakly_canonical(file, ec) == wanted && !ec)
+            return name;
+    }
+    return {};
 }
 
 void ThrowSqlite(sqlite3* db, int rc, const std::string& subject)

@@ -17,3 +17,6 @@ sqlite3_stmt* PrepareOrThrow(sqlite3* db, const std::string& sql);
 // The name a connection's failures give its file: a working copy's failures name the user's project.
 void SetConnectionName(sqlite3* db, const std::string& name);
 void ForgetConnectionName(sqlite3* db);
+// The name another connection of this process gives the same file (a report reading a project's working
+// copy names the project); empty when none does.
+std::string ConnectionNameOfFile(const std::string& path);

@@ -301,3 +301,36 @@ TEST_F(Documento, ASaveRemovesWhatAKilledSaveOfTheSameProjectLeftBesideIt)
                                      "obra.lvp.ZELab12CD.bak", "obra.lvp.ZELvivo01"}));
     EXPECT_EQ(outro.Encerrar(), 0);
 }
+
+// Every failure of the working copy - the document's own, or a report's that reads it - names the project
+// the user opened, never the temporary file, and a full disk says so.
+TEST_F(Documento, FailuresOfTheWorkingCopyNameTheProject)
+{
+    const std::string obra = ProjetoComLinhas("Edifício Central.lvp");
+    CLvsizeDoc doc;
+    doc.m_strTemplateFile = modelo;
+    ASSERT_TRUE(doc.OnOpenDocument(obra));
+    const std::string copia = doc.m_pDatabase->GetName();
+    const auto falha = [](const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const CDaoException& e) {
+            return e.m_pErrorInfo ? e.m_pErrorInfo->m_strDescription : std::string("?");
+        }
+        return std::string();
+    };
+    // The disk full: the file may not grow.
+    doc.m_pDatabase->Execute("PRAGMA max_page_count=" + zeltest::QueryText(copia, "PRAGMA page_count"));
+    const std::string cheio = falha([&] {
+        doc.m_pDatabase->Execute("INSERT INTO circuito_impressao(circuito_sequencial,circuito_impressao_sequencial,"
+                                 "tipo_dado_codigo,circuito_impressao_valor) VALUES (1,2,3,zeroblob(200000))");
+    });
+    EXPECT_EQ(cheio, "O disco está cheio: não foi possível gravar o arquivo de dados '" + obra + "'.");
+    // A report reads the working copy through a connection of its own.
+    CDaoDatabase relatorio;
+    relatorio.Open(copia, false, true);
+    const std::string leitura = falha([&] { relatorio.Execute("DELETE FROM circuito"); });
+    EXPECT_NE(leitura.find("'" + obra + "'"), std::string::npos) << leitura;
+    for (const std::string& texto : {cheio, leitura})
+        EXPECT_EQ(texto.find(copia), std::string::npos) << texto;
+}
