@@ -30,7 +30,8 @@ function(zel_add_gui_test name)
   add_test(NAME ${name}
     COMMAND xvfb-run -a -s "-screen 0 ${T_SCREEN}" $<TARGET_FILE:${name}>
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  set_tests_properties(${name} PROPERTIES LABELS gui TIMEOUT 300 FIXTURES_REQUIRED zel_pt_br_locale
+  # COST: the long tests start first, so a run is not left waiting for one that began last.
+  set_tests_properties(${name} PROPERTIES LABELS gui TIMEOUT 300 COST 100 FIXTURES_REQUIRED zel_pt_br_locale
     ENVIRONMENT "NO_AT_BRIDGE=1;GTK_THEME=Adwaita;LANG=pt_BR.UTF-8")
 endfunction()
 
@@ -54,7 +55,7 @@ function(zel_add_realinput_test name)
       add_dependencies(${name} ${program})
     endif()
   endforeach()
-  set(properties LABELS gui-realinput TIMEOUT ${T_TIMEOUT} PROCESSORS 2)
+  set(properties LABELS gui-realinput TIMEOUT ${T_TIMEOUT} PROCESSORS 2 COST 1000)
   if(TEST wxhost_locale)
     list(APPEND properties FIXTURES_REQUIRED zel_pt_br_locale)
   endif()

@@ -8,7 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
 jobs="$(nproc)"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEL_SANITIZE=ON
+# -O1 with line tables only: reports keep file and line, and the build takes less than half the time of -O2 -g.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_C_FLAGS="-O1 -g1" -DCMAKE_CXX_FLAGS="-O1 -g1" \
+  -DZEL_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
 
 reports="$root/build-asan/sanitizer-reports"

@@ -158,15 +158,15 @@ void ControlBinding::MirrorCommon(WndChange what) {
 void ControlBinding::Mirror(WndChange what) { MirrorCommon(what); }
 
 void ControlBinding::BindFocus(wxWindow* w) {
-    w->Bind(wxEVT_SET_FOCUS, [this, w](wxFocusEvent& e) {
+    w->Bind(wxEVT_SET_FOCUS, WhileAlive([this, w](wxFocusEvent& e) {
         e.Skip();
-        w->CallAfter([this, w] {
+        w->CallAfter(WhileAlive([this, w] {
             // Only if the widget still has it: a later click may have moved it on already.
             if (!m_model || m_updating) return;
             wxWindow* f = wxWindow::FindFocus();
             if (f == w || (f && f->GetParent() == w)) m_model->UserFocus();
-        });
-    });
+        }));
+    }));
 }
 
 void ControlBinding::UserClick() {
@@ -638,10 +638,10 @@ private:
 
     // Focus reached the button (Tab, a mnemonic, a click): the model hears of it once GTK is done moving it.
     void FocusArrived() {
-        m_choice->CallAfter([this] {
+        m_choice->CallAfter(WhileAlive([this] {
             if (!m_model || m_updating || !m_button) return;
             if (gtk_widget_has_focus(m_button) && m_model->GetFocus() != m_model) m_model->UserFocus();
-        });
+        }));
     }
 
     // The model's focus here before the list opens or takes a key; false when the list may not be used now.
@@ -883,30 +883,30 @@ public:
         m_tree = new wxTreeCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                 wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE);
         if (minSize.x > 0) m_tree->SetMinSize(minSize);
-        m_tree->Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& e) {
+        m_tree->Bind(wxEVT_TREE_SEL_CHANGED, WhileAlive([this](wxTreeEvent& e) {
             if (m_updating || !Tree()) return;
             if (HTREEITEM h = Handle(e.GetItem())) Tree()->UserSelect(h);
-        });
-        m_tree->Bind(wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent& e) {
+        }));
+        m_tree->Bind(wxEVT_TREE_ITEM_ACTIVATED, WhileAlive([this](wxTreeEvent& e) {
             if (m_updating || !Tree()) return;
             if (HTREEITEM h = Handle(e.GetItem())) Tree()->UserDoubleClick(h);
-        });
-        m_tree->Bind(wxEVT_TREE_ITEM_EXPANDED, [this](wxTreeEvent& e) { Expanded(e, true); });
-        m_tree->Bind(wxEVT_TREE_ITEM_COLLAPSED, [this](wxTreeEvent& e) { Expanded(e, false); });
-        m_tree->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent& e) {
+        }));
+        m_tree->Bind(wxEVT_TREE_ITEM_EXPANDED, WhileAlive([this](wxTreeEvent& e) { Expanded(e, true); }));
+        m_tree->Bind(wxEVT_TREE_ITEM_COLLAPSED, WhileAlive([this](wxTreeEvent& e) { Expanded(e, false); }));
+        m_tree->Bind(wxEVT_CONTEXT_MENU, WhileAlive([this](wxContextMenuEvent& e) {
             if (!Tree()) return;
             wxPoint p = e.GetPosition();
             if (p == wxDefaultPosition) p = m_tree->ClientToScreen(wxPoint(20, 20));
             // Later: the popup must not run inside GTK's button handling.
-            m_tree->CallAfter([this, p] {
+            m_tree->CallAfter(WhileAlive([this, p] {
                 if (Tree()) Tree()->UserRightClick({p.x, p.y});
-            });
-        });
+            }));
+        }));
         // Item changes that came while the code ran are shown once it is done.
-        m_tree->Bind(wxEVT_IDLE, [this](wxIdleEvent& e) {
+        m_tree->Bind(wxEVT_IDLE, WhileAlive([this](wxIdleEvent& e) {
             SyncIfStale();
             e.Skip();
-        });
+        }));
         BindFocus(m_tree);
     }
     wxWindow* Widget() const override { return m_tree; }

@@ -55,9 +55,21 @@ protected:
     void BindFocus(wxWindow* w);
     void UserClick();
 
+    // A handler or deferred call that runs only while the binding lives: a view's widget outlives its binding
+    // until the frame that holds it is destroyed at idle time, and pending calls then still reach it.
+    template <class F>
+    auto WhileAlive(F f) const {
+        return [alive = std::weak_ptr<const int>(m_alive), f = std::move(f)](auto&&... args) {
+            if (!alive.expired()) f(std::forward<decltype(args)>(args)...);
+        };
+    }
+
     CWnd* m_model;
     CDialog* m_dialog;
     bool m_updating = false;  // the widget is being set from the model: its events are not the user's
+
+private:
+    std::shared_ptr<const int> m_alive = std::make_shared<const int>(0);
 };
 
 // The widget for a template's control, under parent; bitmaps for pictures and tree images.
