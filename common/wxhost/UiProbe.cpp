@@ -203,8 +203,9 @@ std::string Snapshot() {
     g_list_free(tops);
 
     std::map<GtkWidget*, bool> templated;
+    // A binding whose model is gone (a closed project's tree) may outlive its widget: never touch it.
     for (ControlBinding* b : ControlBinding::All())
-        if (b->Widget() && b->Widget()->GetHandle())
+        if (b->Model() && b->Widget() && b->Widget()->GetHandle())
             templated[gtk_widget_get_toplevel(static_cast<GtkWidget*>(b->Widget()->GetHandle()))] = true;
 
     for (std::size_t i = 0; i < windows.size(); ++i) {

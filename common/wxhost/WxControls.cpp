@@ -244,16 +244,26 @@ class ButtonBinding : public ControlBinding {
 public:
     ButtonBinding(wxWindow* parent, CWnd* model, CDialog* dialog) : ControlBinding(model, dialog) {
         const int id = model->GetDlgCtrlID();
-        const wxWindowID wxId = id == IDOK ? wxID_OK : id == IDCANCEL ? wxID_CANCEL : wxID_ANY;
-        m_button = new wxButton(parent, wxId, W(model->GetWindowText()));
+        m_button = new wxButton(parent, wxID_ANY, W(model->GetWindowText()));
+        if (id == IDOK) m_button->SetId(wxID_OK);
+        else if (id == IDCANCEL) m_button->SetId(wxID_CANCEL);
         m_button->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { UserClick(); });
         BindFocus(m_button);
     }
     wxWindow* Widget() const override { return m_button; }
 
 protected:
+    // The label as the template writes it. Under the id of OK (and of Cancel, where wx's translations are
+    // installed) GTK shows its stock button, whose own mnemonic ("_OK") takes Alt+O from the dialog's
+    // fields; so the button is made, and relabelled, under another id.
+    void SetLabel(const wxString& label) {
+        const wxWindowID id = m_button->GetId();
+        m_button->SetId(wxID_ANY);
+        m_button->SetLabel(label);
+        m_button->SetId(id);
+    }
     void Mirror(WndChange what) override {
-        if (what == WndChange::Text) m_button->SetLabel(W(m_model->GetWindowText()));
+        if (what == WndChange::Text) SetLabel(W(m_model->GetWindowText()));
         else if (what == WndChange::Style) {
             if (const auto* b = dynamic_cast<CButton*>(m_model); b && b->IsDefault()) m_button->SetDefault();
         } else MirrorCommon(what);

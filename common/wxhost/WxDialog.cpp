@@ -109,6 +109,7 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
         m_bindings[i] = MakeBinding(parentWindow, model.GetControls()[i], &model, c, bitmaps);
     }
     for (auto& b : m_bindings) b->relayout = [this] { Relayout(); };
+    PlaceGroupsInTabOrder();
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(BuildGrid(0), 1, wxEXPAND | wxALL, m_fixedSize ? 0 : 12 - kRowSpacing / 2);
@@ -170,6 +171,22 @@ void WxDialog::Detach() {
     if (auto* window = static_cast<GtkWidget*>(GetHandle())) g_signal_handlers_disconnect_by_data(window, this);
     for (auto& b : m_bindings) b->Forget();
     if (m_model.GetObserver() == this) m_model.SetObserver(nullptr);
+}
+
+// Group boxes are made before the other controls so that their fields can be their children, which would
+// put them first in the tab order: Tab would reach their fields only after the buttons. Each box goes
+// back to its place in the template.
+void WxDialog::PlaceGroupsInTabOrder() {
+    const DialogTemplate& t = *m_model.GetTemplate();
+    wxWindow* previous = nullptr;
+    for (std::size_t i = 0; i < t.controls.size(); ++i) {
+        wxWindow* w = m_bindings[i]->Widget();
+        if (w->GetParent() != this) continue;
+        const ControlTemplate& c = t.controls[i];
+        if (previous && c.kind == ControlKind::GroupBox && !(c.style & tmpl::Borderless))
+            w->MoveAfterInTabOrder(previous);
+        previous = w;
+    }
 }
 
 wxGridBagSizer* WxDialog::BuildGrid(int groupId) {

@@ -36,6 +36,7 @@ public:
 
 private:
     wxGridBagSizer* BuildGrid(int groupId);
+    void PlaceGroupsInTabOrder();
     void Relayout();
     // Gives every label, button and list the width its text needs; true when one changed.
     bool WidenWhereCut();

@@ -223,9 +223,13 @@ wxWindow* WxFrameHost::AddChild(CMDIChildWnd& child, const std::string& title) {
         }
         e.Skip();
     });
+    // The frame hands the keyboard on to its view, as a Windows frame does: reached by Tab, the frame
+    // itself would hold the keys and the tree would never get the arrows.
+    frame->Bind(wxEVT_SET_FOCUS, [view](wxFocusEvent&) { view->SetFocus(); });
     if (child.GetShowState() == SW_SHOWMAXIMIZED) frame->Maximize();
     frame->Show();
     frame->Activate();
+    view->SetFocus();
     return view;
 }
 

@@ -37,10 +37,12 @@ MenuItemTemplate Ajuda()
 
 MenuItemTemplate Circuito()
 {
-    std::vector<MenuItemTemplate> itens{MenuItem("&Incluir ...\tIns", ID_CIRCUITO_INCLUIR),
-                                        Popup("&Alterar", g_resources.alterar)};
+    // "C&argas" sits in "&Alterar": beside it, the two "a"s would only select, and the key meant for the
+    // submenu would act on "&Circuito" ("c" copying the circuit instead of opening its characteristics).
+    std::vector<MenuItemTemplate> alterar = g_resources.alterar;
     if (!g_resources.cargas.empty())
-        itens.push_back(Popup("C&argas", g_resources.cargas));
+        alterar.push_back(Popup("C&argas", g_resources.cargas));
+    std::vector<MenuItemTemplate> itens{MenuItem("&Incluir ...\tIns", ID_CIRCUITO_INCLUIR), Popup("&Alterar", alterar)};
     for (auto item : {MenuItem("&Excluir ...\tDel", ID_CIRCUITO_EXCLUIR), MenuSeparator(),
                       MenuItem("&Copiar\tCtrl+C", ID_CIRCUITO_COPIAR), MenuItem("C&olar\tCtrl+V", ID_CIRCUITO_COLAR),
                       MenuSeparator(), MenuItem("Calc&ular\tF9", ID_CIRCUITO_CALCULAR),
@@ -65,7 +67,7 @@ void MontarMenus()
         MenuItem("&Abrir...\tCtrl+A", ID_FILE_OPEN),
         MenuItem("&Fechar", ID_FILE_CLOSE),
         MenuItem("&Salvar\tCtrl+S", ID_FILE_SAVE),
-        MenuItem("Salvar &como...", ID_FILE_SAVE_AS),
+        MenuItem("Salvar co&mo...", ID_FILE_SAVE_AS),  // "c" is "&Calcular ..."
         MenuSeparator(),
         MenuItem("&Dados ...", ID_PROJETO_DADOS),
         MenuItem("&Calcular ...", ID_PROJETO_CALCULAR),

@@ -19,7 +19,7 @@ struct SizingResources {
     int idEmpresa;            // the company command
     int idJanelaProxima;      // the next-window command
     std::vector<MenuItemTemplate> alterar;  // the items of "&Circuito" > "&Alterar"
-    std::vector<MenuItemTemplate> cargas;   // the items of "&Circuito" > "C&argas" (none: no such menu)
+    std::vector<MenuItemTemplate> cargas;   // the items of "&Circuito" > "&Alterar" > "C&argas" (none: no such menu)
     std::vector<int> toolbar;               // tool bar 128, 0 standing for a gap
     std::vector<std::pair<int, std::string>> prompts;  // the prompts of the program's own commands
 };

@@ -95,7 +95,7 @@ TEST(LvsizeCircuit, IncludedWithTheMouse) {
     EXPECT_GT(asked, 0u);
 
     const auto project = s.WorkDir() / "mouse.lvp";
-    steps::SaveAs(s, {"&Projeto", "Salvar &como..."}, project);
+    steps::SaveAs(s, {"&Projeto", "Salvar co&mo..."}, project);
     s.Screenshot("salvo");
     EXPECT_EQ(CircuitRow(project),
               (std::vector<std::string>{"QGBT", "7", "5", "5", "25", "30", "380", "220", "10", "4", "<null>"}));
@@ -137,7 +137,7 @@ TEST(LvsizeCircuit, IncludedWithTheKeyboardOnly) {
     s.Key("alt+r");
     s.WaitFocus(kDados, kCorrenteCc);
     s.Type("5");
-    s.Key("alt+c shift+Tab shift+Tab");
+    s.Key("alt+p shift+Tab");  // from the start drop back to the drop
     s.WaitFocus(kDados, kQueda);
     s.Type("4");
     // The cable changed by keys, then Enter at once: OK confirms what the list shows.
@@ -157,7 +157,7 @@ TEST(LvsizeCircuit, IncludedWithTheKeyboardOnly) {
 
     // Saved through the menu with the mouse: the banner window may hold the keyboard by now.
     const auto project = s.WorkDir() / "teclado.lvp";
-    steps::SaveAs(s, {"&Projeto", "Salvar &como..."}, project);
+    steps::SaveAs(s, {"&Projeto", "Salvar co&mo..."}, project);
     EXPECT_EQ(CircuitRow(project),
               (std::vector<std::string>{"QD2", "7", "1", "12", "30", "30", "0", "127", "5", "4", "<null>"}));
 }
@@ -202,7 +202,7 @@ TEST_P(LvsizeTyping, CodeAndLengthStoredAsTyped) {
     EXPECT_EQ(s.Probe().FindControl(kDados, kQuedaOrigem)->text, "  4.0");
     Confirm(s);
     const auto project = s.WorkDir() / "digitado.lvp";
-    steps::SaveAs(s, {"&Projeto", "Salvar &como..."}, project);
+    steps::SaveAs(s, {"&Projeto", "Salvar co&mo..."}, project);
     const auto row = CircuitRow(project);
     EXPECT_EQ(row[0], t.storedCode);
     EXPECT_EQ(row[4], "12.5");

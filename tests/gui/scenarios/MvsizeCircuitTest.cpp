@@ -55,7 +55,7 @@ TEST(MvsizeCircuit, TopLevelCircuitIncludedWithTheMouse) {
     s.WaitWindowGone("Dimensionamento econômico");
 
     const auto project = s.WorkDir() / "media.mvp";
-    steps::SaveAs(s, {"&Projeto", "Salvar &como..."}, project);
+    steps::SaveAs(s, {"&Projeto", "Salvar co&mo..."}, project);
     const auto rows = ri::Query(project,
                                 "SELECT circuito_codigo, maneira_instalar_codigo, classe_tensao_codigo, cabo_codigo, "
                                 "round(circuito_tensao_servico, 3), circuito_comprimento, temperatura_ambiente, "
