@@ -9,6 +9,7 @@
 #include "Clock.h"
 #include "PrinterService.h"
 #include "Program.h"
+#include "ProgramMain.h"
 #include "ReportPreview.h"
 #include "UserDataFolder.h"
 #include "WxFrames.h"
@@ -248,39 +249,10 @@ void ProjectWindows<App>::Finish(App& app)
     app.pause = nullptr;
 }
 
-// A sizing program's main(): "name [project]". wx takes none of the arguments, which are the program's. The
-// program starts on the user's data folder with the files data says it keeps there.
+// A sizing program's main(): "name [project]". The program starts on the user's data folder with the files
+// data says it keeps there.
 template <class App, class Windows>
 int RunProjectProgram(int argc, char** argv, const char* name, const char* title, SuiteData data)
 {
-    if (!zel::wx::UsePortugueseLocale())
-        std::fprintf(stderr, "%s: o locale pt_BR.UTF-8 não está instalado (scripts/setup.sh o gera)\n", name);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    int wxArgc = 1;
-    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
-        std::fprintf(stderr, "%s: não foi possível abrir a interface gráfica\n", name);
-        return 1;
-    }
-    zel::wx::InitWxLocale();
-    wxInitAllImageHandlers();
-
-    SystemClock clock;
-    CAppContext context;
-    context.clock = &clock;
-    context.appTitle = title;
-    ScopedAppContext scope(context);
-    int rc = 1;
-    {
-        Windows windows(context);
-        StartOnUserDataFolder(GetProgramDirectory(), data, args);
-        App app;
-        app.m_commandLine = args;
-        if (windows.Start(app)) {
-            wxTheApp->OnRun();
-            rc = 0;
-        }
-        windows.Finish(app);
-    }
-    wxEntryCleanup();
-    return rc;
+    return RunProgramMain<App, Windows>(argc, argv, name, title, data);
 }
