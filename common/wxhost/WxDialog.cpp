@@ -118,6 +118,7 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
     auto* std = new wxStdDialogButtonSizer();
     bool anyButton = false;
     bool anyStd = false;
+    std::vector<wxButton*> stdInTemplateOrder;
     for (std::size_t i = 0; i < t.controls.size(); ++i) {
         const ControlTemplate& c = t.controls[i];
         if (c.row != kButtonRow) continue;
@@ -125,6 +126,7 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
         auto* b = dynamic_cast<wxButton*>(m_bindings[i]->Widget());
         if (b && (b->GetId() == wxID_OK || b->GetId() == wxID_CANCEL)) {
             std->AddButton(b);
+            stdInTemplateOrder.push_back(b);
             anyStd = true;
         } else {
             row->Add(m_bindings[i]->Widget(), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
@@ -134,6 +136,9 @@ WxDialog::WxDialog(wxWindow* parent, CDialog& model, const BitmapProvider& bitma
         row->AddStretchSpacer();
         if (anyStd) {
             std->Realize();
+            // GTK's order (Cancel, then OK) is for the eye only: Tab keeps the template's order, so that Tab
+            // from the last field followed by Enter confirms rather than discards what was typed.
+            if (stdInTemplateOrder.size() == 2) stdInTemplateOrder[1]->MoveAfterInTabOrder(stdInTemplateOrder[0]);
             row->Add(std, 0, wxALIGN_CENTER_VERTICAL);
         } else {
             delete std;

@@ -2,6 +2,12 @@
 
 namespace steps {
 
+void LaunchNewProject(ri::Session& s, const std::string& program, const std::string& mainTitle) {
+    s.Launch({program});
+    s.WaitFor([&](const ri::Screen& sc) { return sc.FindWindow(mainTitle) && !sc.ItemsOf(mainTitle, 0).empty(); },
+              "the new project's tree");
+}
+
 ri::Screen WaitText(ri::Session& s, const std::string& title, int id, const std::string& text) {
     return s.WaitFor(
         [&](const ri::Screen& sc) {

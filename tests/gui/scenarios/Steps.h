@@ -11,6 +11,8 @@ namespace steps {
 
 namespace ri = zel::realinput;
 
+// Starts the program and waits for the tree of its new project (main window titled mainTitle).
+void LaunchNewProject(ri::Session& s, const std::string& program, const std::string& mainTitle);
 // The control's text once it equals text (a drop-down list shows its selected line).
 ri::Screen WaitText(ri::Session& s, const std::string& title, int id, const std::string& text);
 // Clicks the drop-down list, then its line in the list that opens.
