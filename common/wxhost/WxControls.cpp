@@ -328,7 +328,8 @@ class EditBinding : public ControlBinding {
 public:
     EditBinding(wxWindow* parent, CWnd* model, CDialog* dialog, const ControlTemplate& t) : ControlBinding(model, dialog) {
         long style = 0;
-        if (t.style & tmpl::MultiLine) style |= wxTE_MULTILINE;
+        m_multiLine = (t.style & tmpl::MultiLine) != 0;
+        if (m_multiLine) style |= wxTE_MULTILINE;
         if (t.style & tmpl::AlignRight) style |= wxTE_RIGHT;
         m_text = new wxTextCtrl(parent, wxID_ANY, W(model->GetWindowText()), wxDefaultPosition, wxDefaultSize, style);
         int chars = t.width;
@@ -433,6 +434,12 @@ protected:
     // filter, as Windows hands the edit its composed characters. Keys that make no character (Tab, arrows,
     // Delete, Home) stay the entry's own.
     void OnKeyDown(wxKeyEvent& ev) {
+        // Up and Down in a one-line field do nothing, as on Windows: GTK would move the focus by position,
+        // to "Cancelar" as often as not, and the next Enter would drop what was typed.
+        if (!m_multiLine && !ev.HasAnyModifiers()) {
+            const int arrow = ev.GetKeyCode();
+            if (arrow == WXK_UP || arrow == WXK_DOWN || arrow == WXK_NUMPAD_UP || arrow == WXK_NUMPAD_DOWN) return;
+        }
         CEdit* e = Edit();
         if (!e || !Filters()) return ev.Skip();
         const int key = ev.GetKeyCode();
@@ -568,6 +575,7 @@ protected:
 
 private:
     wxTextCtrl* m_text;
+    bool m_multiLine = false;
     GtkIMContext* m_im = nullptr;      // composes the characters a filtering edit gets
     GdkWindow* m_imWindow = nullptr;  // the entry's window, once it exists
 };

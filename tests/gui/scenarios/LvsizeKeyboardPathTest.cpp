@@ -96,6 +96,11 @@ TEST(LvsizeKeyboard, IncludeWalkEditSizeSaveCloseAndReopen) {
         s.Key("alt+o");
         EXPECT_EQ(Focused(s.Settle(), kDados), kComprimento);
     }
+    // Up and Down leave a one-line field where it is (GTK would move on by position, often to Cancelar).
+    for (const char* arrow : {"Down", "Up", "KP_Down"}) {
+        s.Key(arrow);
+        EXPECT_EQ(Focused(s.Settle(), kDados), kComprimento) << arrow;
+    }
     s.Key("alt+g");  // it feeds loads other than motors
     s.Key("Return");
     EXPECT_FALSE(steps::AnswerQuestions(s, kDados, true).empty());
