@@ -556,8 +556,24 @@ void Session::ClickItem(const std::string& title, int id, const std::string& tex
             return false;
         },
         "line \"" + text + "\" of control " + std::to_string(id) + " of \"" + title + "\" on screen");
+    const Item* target = nullptr;
     for (const Item& i : s.ItemsOf(title, id))
-        if (i.text == text && i.rect.Valid()) return Click(i.rect.x + std::min(i.rect.w / 2, 40), i.rect.CentreY());
+        if (i.text == text && i.rect.Valid()) target = &i;
+    const int x = target->rect.x + std::min(target->rect.w / 2, 40), y = target->rect.CentreY();
+    const auto selected = [&](const Screen& sc) {
+        for (const Item& i : sc.ItemsOf(title, id))
+            if (i.text == text && i.selected) return true;
+        return false;
+    };
+    // A command sent next acts on the selection, so the click is done only once the line is selected; a
+    // click a loaded server let slip is made again.
+    Click(x, y);
+    try {
+        WaitFor(selected, "line \"" + text + "\" selected", 5s);
+    } catch (const std::runtime_error&) {
+        Click(x, y);
+        WaitFor(selected, "line \"" + text + "\" selected");
+    }
 }
 
 void Session::ClickMenu(const std::string& label) {

@@ -177,6 +177,7 @@ public:
     // Mouse: a click (left button) at a point of the screen, or at the centre of what the probe shows.
     void Click(int x, int y);
     void ClickControl(const std::string& title, int id);
+    // A line of a tree, clicked until it is selected.
     void ClickItem(const std::string& title, int id, const std::string& text);
     void ClickMenu(const std::string& label);
     // A menu path from the menu bar: {"&Circuito", "&Incluir ..."}.
