@@ -556,10 +556,10 @@ void Session::ClickItem(const std::string& title, int id, const std::string& tex
             return false;
         },
         "line \"" + text + "\" of control " + std::to_string(id) + " of \"" + title + "\" on screen");
-    const Item* target = nullptr;
+    Rect r;
     for (const Item& i : s.ItemsOf(title, id))
-        if (i.text == text && i.rect.Valid()) target = &i;
-    const int x = target->rect.x + std::min(target->rect.w / 2, 40), y = target->rect.CentreY();
+        if (i.text == text && i.rect.Valid()) r = i.rect;
+    const int x = r.x + std::min(r.w / 2, 40), y = r.CentreY();
     const auto selected = [&](const Screen& sc) {
         for (const Item& i : sc.ItemsOf(title, id))
             if (i.text == text && i.selected) return true;
