@@ -3,6 +3,7 @@
 #include "Menu.h"
 #include "MessageService.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
@@ -63,6 +64,33 @@ int Erros(const HeadlessHost& host)
         if ((m.type & MB_ICON_MASK) == MB_ICONERROR)
             ++n;
     return n;
+}
+
+std::string PastaPrograma(const std::string& pasta, const std::string& origem, const std::vector<std::string>& arquivos)
+{
+    const std::string programa = (fs::path(pasta) / "programa").string();
+    fs::create_directories(programa);
+    for (const std::string& f : arquivos)
+        fs::copy_file(origem + "/" + f, programa + "/" + f);
+    return programa;
+}
+
+ScopedTmpDir::ScopedTmpDir(const std::string& pasta)
+{
+    if (const char* t = std::getenv("TMPDIR")) {
+        m_anterior = t;
+        m_havia = true;
+    }
+    fs::create_directories(pasta);
+    ::setenv("TMPDIR", pasta.c_str(), 1);
+}
+
+ScopedTmpDir::~ScopedTmpDir()
+{
+    if (m_havia)
+        ::setenv("TMPDIR", m_anterior.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
 }
 
 }  // namespace shelltest

@@ -6,6 +6,7 @@
 #include "TreeCtrl.h"
 
 #include <string>
+#include <vector>
 
 namespace shelltest {
 
@@ -19,5 +20,21 @@ std::string ArvoreTexto(CTreeCtrl& t, bool imagens);
 int CopiasTemporarias(const std::string& pasta);
 // The error boxes the host showed.
 int Erros(const HeadlessHost& host);
+
+// A program directory in the folder ("<pasta>/programa") with copies of the data files from origem; its path.
+std::string PastaPrograma(const std::string& pasta, const std::string& origem, const std::vector<std::string>& arquivos);
+
+// Points TMPDIR at a folder of the test's own (made here) for a scope, where working copies can be counted.
+class ScopedTmpDir {
+public:
+    explicit ScopedTmpDir(const std::string& pasta);
+    ~ScopedTmpDir();
+    ScopedTmpDir(const ScopedTmpDir&) = delete;
+    ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
+
+private:
+    std::string m_anterior;
+    bool m_havia = false;
+};
 
 }  // namespace shelltest
