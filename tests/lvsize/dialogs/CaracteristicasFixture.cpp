@@ -6,63 +6,15 @@
 #include "DaoRecordsetManual.h"
 #include "SqlValue.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-
 using namespace car;
 
 namespace cartest {
 
-Projeto::Projeto() : cwd(dir.Path()), host(context), m_scope(context)
-{
-    context.clock = &clock;
-    context.appTitle = "Lvsize";
-    std::filesystem::copy_file(std::string(ZEL_DATA_DIR) + "/ZelBt02.zel", dir.File("projeto.zel"));
-    catalogo.Open(Catalogo(), false, true);
-    projeto.Open(dir.File("projeto.zel"));
-    doc.m_pDatabase = &projeto;
-    context.m_pReferenceDb = &catalogo;
-    context.activeDocument = [this]() -> CDocument* { return &doc; };
-}
-
-Projeto::~Projeto()
-{
-    context.activeDocument = nullptr;
-    projeto.Close();
-    catalogo.Close();
-}
+Projeto::Projeto() : ProjetoSemTela(dlgtest::kLvsize, "projeto.zel", LocalTime{2026, 12, 10, 9, 30, 0}) {}
 
 std::string Projeto::Catalogo() const
 {
-    return std::string(ZEL_DATA_DIR) + "/ZelBt01.zel";
-}
-
-void Projeto::Sql(const std::string& sql)
-{
-    projeto.Execute(sql);
-}
-
-std::string Projeto::Texto(const std::string& sql)
-{
-    CDaoRecordset rs(&projeto);
-    rs.Open(dbOpenSnapshot, sql.c_str());
-    if (rs.IsEOF())
-        return "";
-    const COleVariant v = rs.GetFieldValue(rs.GetFieldName(0));
-    if (v.IsNull())
-        return "NULL";
-    if (v.vt == VT_BSTR)
-        return v.strVal;
-    return FormatC("%g", v.AsDouble());
-}
-
-double Projeto::Numero(const std::string& sql)
-{
-    CDaoRecordset rs(&projeto);
-    rs.Open(dbOpenSnapshot, sql.c_str());
-    return rs.IsEOF() ? -999 : rs.GetFieldValue(rs.GetFieldName(0)).AsDouble();
+    return dlgtest::Entregue(dlgtest::kLvsize.catalogo);
 }
 
 int Projeto::Contar(const std::string& sql)
@@ -132,14 +84,6 @@ void EscolherCascata(DialogDriver& d, const std::string& maneira, const std::str
     d.Select(IDC_MANEIRA_INSTALAR, maneira).Focus(IDC_SISTEMA);
     d.Select(IDC_SISTEMA, sistema).Focus(IDC_CABO);
     d.Select(IDC_CABO, cabo).Focus(IDC_COMPRIMENTO);
-}
-
-DialogDriver& Put(DialogDriver& d, int id, const std::string& text)
-{
-    d.Clear(id);
-    if (!text.empty())
-        d.Type(id, text);
-    return d;
 }
 
 void PreencherBasico(DialogDriver& d, const std::string& codigo)

@@ -2,25 +2,19 @@
 // The load, motor, device, economic and project dialogs driven headless on the shipped catalogue and a
 // copy of the shipped project template, with the headless host as the context's dialog runner.
 
-#include "AppContext.h"
-#include "DaoDatabase.h"
-#include "Document.h"
-#include "HeadlessHost.h"
-#include "TestSupport.h"
+#include "ProjetoAtivo.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 namespace cargastest {
 
-inline constexpr COLORREF kBranco = 0xFFFFFF;
-inline constexpr COLORREF kInvalido = 0x8C00EC;  // RGB(236, 0, 140)
+using dlgtest::Fundo;
+using dlgtest::kBranco;
+using dlgtest::Put;
 
-// Empties a field as a user does, then types the text.
-DialogDriver& Put(DialogDriver& d, int id, const std::string& text);
-COLORREF Fundo(DialogDriver& d, int id);
+inline constexpr COLORREF kInvalido = 0x8C00EC;  // RGB(236, 0, 140)
 
 struct Circuito {
     short sequencial = 1;
@@ -36,28 +30,12 @@ struct Circuito {
     int calculado = -1;
 };
 
-class CargasUi : public ::testing::Test {
+class CargasUi : public ::testing::Test, protected dlgtest::ProjetoSemTela {
 protected:
     // catalogue empty: the shipped ZelBt01.zel, read-only.
     explicit CargasUi(const std::string& catalogue = "");
-    ~CargasUi() override;
 
     void Inserir(const Circuito& c);
-    void Sql(const std::string& sql) { projeto.Execute(sql); }
-    std::string Q(const std::string& sql);  // first column of the first row, as text
-    // "seq:calculado ..." of every circuit, in key order.
-    std::string Calculados();
-    std::string ProjetoPath() const { return dir.File("projeto.lvp"); }
-
-    zeltest::TempDir dir;
-    std::optional<zeltest::ScopedCurrentDir> cwd;
-    CDaoDatabase catalogo;
-    CDaoDatabase projeto;
-    CProjectDocument documento;
-    FixedClock relogio{LocalTime{2024, 5, 17, 10, 30, 0}};
-    CAppContext contexto;
-    HeadlessHost host;
-    std::optional<ScopedAppContext> escopo;
 };
 
 std::string ShippedCatalogue();

@@ -3,100 +3,49 @@
 #include "Carga.h"
 #include "CargaCorrente.h"
 #include "CargaMotor.h"
-#include "CargasFixture.h"
 #include "CircuitoSelecionado.h"
 #include "DialogosIds.h"
 #include "DimensionamentoEconomico.h"
 #include "DispositivoProtecao.h"
 #include "Empresa.h"
 #include "Impressao.h"
+#include "ProjetoAtivo.h"
 #include "ProjetoDados.h"
-#include "SqlValue.h"
-#include "WxDialog.h"
-#include "WxHost.h"
+#include "SmokeSupport.h"
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
-#include <wx/image.h>
-#include <wx/utils.h>
-
-#include <filesystem>
-#include <functional>
-#include <map>
-
-class CargasSmokeApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(CargasSmokeApp);
+#include <wx/init.h>
 
 using namespace lvdlg;
 
 namespace {
 
-// Made absolute before the test moves to its scratch folder.
-std::string kPasta = "../screenshots/lvsize-cargas";
-
-void Pump(int rounds = 10)
-{
-    for (int i = 0; i < rounds; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
-}
-
 void Shot(wxWindow* w, const std::string& nome)
 {
-    Pump(5);
-    EXPECT_TRUE(zel::wx::SaveScreenshot(w, kPasta + "/" + nome + ".png")) << nome;
+    EXPECT_TRUE(smoke::Foto(w, ZEL_SCREENSHOT_DIR, nome)) << nome;
 }
 
-// The colour near the right end of a widget, read from the screen.
 wxColour CorDentro(wxWindow* top, wxWindow* widget)
 {
-    if (!widget)
-        return wxColour();
-    const wxRect d = top->GetScreenRect();
-    const wxRect w = widget->GetScreenRect();
-    const std::string tmp = kPasta + "/.sonda.png";
-    zel::wx::SaveScreenshot(top, tmp);
-    wxImage img(wxString::FromUTF8(tmp.c_str()), wxBITMAP_TYPE_PNG);
-    std::filesystem::remove(tmp);
-    const int x = w.GetX() - d.GetX() + w.GetWidth() - 6;
-    const int y = w.GetY() - d.GetY() + w.GetHeight() / 2;
-    if (!img.IsOk() || x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight())
-        return wxColour();
-    return wxColour(img.GetRed(x, y), img.GetGreen(x, y), img.GetBlue(x, y));
+    return smoke::CorDentro(top, widget, ZEL_SCREENSHOT_DIR);
 }
 
-bool Perto(const wxColour& c, COLORREF want)
-{
-    return c.IsOk() && std::abs(c.Red() - GetRValue(want)) < 12 && std::abs(c.Green() - GetGValue(want)) < 12 &&
-           std::abs(c.Blue() - GetBValue(want)) < 12;
-}
+using smoke::Perto;
+
+// The project the dialogs open on, with the clock of the machine (the dates shown are today's).
+class CargasGui : public ::testing::Test, protected dlgtest::ProjetoAtivo {
+protected:
+    CargasGui() : ProjetoAtivo(dlgtest::kLvsize, "projeto.lvp") { contexto.clock = &relogio; }
+    SystemClock relogio;
+};
 
 }  // namespace
 
-TEST(CargasGui, EveryDialogShowsOnce)
+TEST_F(CargasGui, EveryDialogShowsOnce)
 {
-    std::filesystem::create_directories(kPasta);
-    kPasta = std::filesystem::absolute(kPasta).lexically_normal().string();
     ASSERT_TRUE(zel::wx::UsePortugueseLocale());
-    int argc = 1;
-    char nome[] = "lvsize_cargas_gui";
-    char* argv[] = {nome, nullptr};
-    ASSERT_TRUE(wxEntryStart(argc, argv));
-    ASSERT_TRUE(wxTheApp->CallOnInit());
-    zel::wx::InitWxLocale();
-    wxInitAllImageHandlers();
+    ASSERT_TRUE(smoke::IniciarWx("lvsize_cargas_gui"));
 
-    zeltest::TempDir dir;
-    zeltest::ScopedCurrentDir cwd(dir.Path());
-    std::filesystem::copy_file(cargastest::ShippedTemplate(), dir.File("projeto.lvp"));
-    CDaoDatabase catalogo;
-    catalogo.Open(cargastest::ShippedCatalogue(), false, true);
-    CDaoDatabase projeto;
-    projeto.Open(dir.File("projeto.lvp"));
     projeto.Execute("INSERT INTO circuito(circuito_sequencial,circuito_codigo,sistema_codigo,circuito_tensao_fase_fase,"
                     "circuito_tensao_fase_neutro,circuito_fator_correcao_disjuntor,dispositivo_protecao_codigo) "
                     "VALUES(1,'QD1',3,380,220,0.95,2)");
@@ -104,30 +53,14 @@ TEST(CargasGui, EveryDialogShowsOnce)
                     "VALUES(2,'CC',2,24)");
     projeto.Execute("INSERT INTO carga VALUES(1,1,1.0,10,100,0.92),(1,2,0.7,4,1500,0.8)");
     projeto.Execute("INSERT INTO motor VALUES(1,1,2,10.5,0.85,7.5,63,0.35),(1,2,1,4,0.8,3,0,0)");
-    CProjectDocument documento;
-    documento.m_pDatabase = &projeto;
-    SystemClock relogio;
-    CAppContext contexto;
-    contexto.clock = &relogio;
-    contexto.m_pReferenceDb = &catalogo;
-    contexto.activeDocument = [&]() -> CDocument* { return &documento; };
-    contexto.appTitle = "Lvsize";
     SetCompanyFile(dir.File("empresa.zel"));
     {
         zel::wx::WxHost host(Program::Lvsize);
         host.Install(contexto);
         ScopedAppContext escopo(contexto);
 
-        std::map<int, std::function<void(zel::wx::WxDialog&)>> passos;
-        host.onDialogShown = [&](zel::wx::WxDialog& w) {
-            auto it = passos.find(w.Model().GetTemplateId());
-            if (it == passos.end()) {
-                w.Model().UserCancel();
-                return;
-            }
-            auto passo = it->second;
-            passo(w);
-        };
+        smoke::Passos passos;
+        smoke::Seguir(host, passos);
 
         // Alternating-current loads: the current dialog, its list and a new line with invalid fields.
         passos[IDD_CARGA_CORRENTE] = [&](zel::wx::WxDialog& w) {

@@ -56,7 +56,7 @@ TEST_F(SelecaoDados, SemLinhaPreselecionadaOkFicaDesabilitado)
 
 TEST_F(SelecaoDados, FalhaDoCatalogoERelatadaEODialogoAbre)
 {
-    p.context.m_pReferenceDb = nullptr;
+    p.contexto.m_pReferenceDb = nullptr;
     CSelecao_dados dlg;
     dlg.m_nTabelaSelecaoCodigo = 4;
     DialogDriver d = p.host.Open(dlg);

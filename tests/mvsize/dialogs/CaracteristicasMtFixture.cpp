@@ -7,8 +7,6 @@
 #include "SqlValue.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace mvcar;
 
@@ -16,7 +14,7 @@ namespace mvcartest {
 
 std::string ShippedCatalogue()
 {
-    return std::string(ZEL_DATA_DIR) + "/ZelMt01.zel";
+    return dlgtest::Entregue(dlgtest::kMvsize.catalogo);
 }
 
 std::string CatalogueCopy(const zeltest::TempDir& dir, const std::string& sql)
@@ -30,49 +28,9 @@ std::string CatalogueCopy(const zeltest::TempDir& dir, const std::string& sql)
     return path;
 }
 
-Projeto::Projeto(const std::string& cat) : cwd(dir.Path()), host(context), m_scope(context)
+Projeto::Projeto(const std::string& cat)
+    : ProjetoSemTela(dlgtest::kMvsize, "projeto.mvp", LocalTime{2026, 12, 10, 9, 30, 0}, cat)
 {
-    context.clock = &clock;
-    context.appTitle = "Mvsize";
-    std::filesystem::copy_file(std::string(ZEL_DATA_DIR) + "/ZelMt02.zel", dir.File("projeto.mvp"));
-    catalogo.Open(cat.empty() ? ShippedCatalogue() : cat, false, true);
-    projeto.Open(dir.File("projeto.mvp"));
-    doc.m_pDatabase = &projeto;
-    context.m_pReferenceDb = &catalogo;
-    context.activeDocument = [this]() -> CDocument* { return &doc; };
-}
-
-Projeto::~Projeto()
-{
-    context.activeDocument = nullptr;
-    projeto.Close();
-    catalogo.Close();
-}
-
-void Projeto::Sql(const std::string& sql)
-{
-    projeto.Execute(sql);
-}
-
-std::string Projeto::Texto(const std::string& sql)
-{
-    CDaoRecordset rs(&projeto);
-    rs.Open(dbOpenSnapshot, sql.c_str());
-    if (rs.IsEOF())
-        return "";
-    const COleVariant v = rs.GetFieldValue(rs.GetFieldName(0));
-    if (v.IsNull())
-        return "NULL";
-    if (v.vt == VT_BSTR)
-        return v.strVal;
-    return FormatC("%g", v.AsDouble());
-}
-
-double Projeto::Numero(const std::string& sql)
-{
-    CDaoRecordset rs(&projeto);
-    rs.Open(dbOpenSnapshot, sql.c_str());
-    return rs.IsEOF() ? -999 : rs.GetFieldValue(rs.GetFieldName(0)).AsDouble();
 }
 
 void Projeto::Circuito(int seq, int pai, const std::string& codigo, const std::string& extra)
@@ -90,14 +48,6 @@ void Projeto::Circuito(int seq, int pai, const std::string& codigo, const std::s
         projeto.Execute(FormatC("UPDATE circuito SET %s WHERE circuito_sequencial=%i", extra.c_str(), seq));
 }
 
-std::string Projeto::Log() const
-{
-    std::ifstream in(dir.File("ZEL.LOG"));
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void Responder(HeadlessHost& host, const std::vector<int>& respostas, std::vector<int>& perguntas)
 {
     for (int resposta : respostas)
@@ -110,14 +60,6 @@ void Responder(HeadlessHost& host, const std::vector<int>& respostas, std::vecto
             }
             d.Select(1040, resposta - 1).Click(IDOK);
         });
-}
-
-DialogDriver& Put(DialogDriver& d, int id, const std::string& text)
-{
-    d.Clear(id);
-    if (!text.empty())
-        d.Type(id, text);
-    return d;
 }
 
 void Cascata(DialogDriver& d, const std::string& maneira, const std::string& tensao, const std::string& cabo)

@@ -3,17 +3,14 @@
 // ZelMt02.zel as the active document's working database, with the headless host answering the layout
 // questions and the message boxes.
 
-#include "AppContext.h"
-#include "Clock.h"
-#include "DaoDatabase.h"
-#include "Document.h"
-#include "HeadlessHost.h"
-#include "TestSupport.h"
+#include "ProjetoAtivo.h"
 
 #include <string>
 #include <vector>
 
 namespace mvcartest {
+
+using dlgtest::Put;
 
 inline const char* const kBandejas = "Bandejas, leitos, eletrocalhas aramadas ou suportes, ao ar livre, abrigado do sol";
 inline const char* const kCanaleta = "Canaleta fechada no solo";
@@ -24,31 +21,15 @@ inline const char* const kEletrodutosEnterrados = "Eletrodutos enterrados";
 inline const char* const kCaboEpr = "EPR 90 °C - condutor de cobre";
 inline const char* const kCaboXlpeAl = "XLPE 90 °C - condutor de alumínio";
 
-class Projeto {
+class Projeto : public dlgtest::ProjetoSemTela {
 public:
     // catalogo: the catalogue to open (the shipped one unless a test changed a copy).
     explicit Projeto(const std::string& catalogo = "");
-    ~Projeto();
 
-    void Sql(const std::string& sql);
-    std::string Texto(const std::string& sql);  // first column of the first row ("" none, "NULL")
-    double Numero(const std::string& sql);      // -999 for no row
     // A complete row (method 1, class 3 = 8,7/15 kV, cable 1, 30 °C, 100 A, 13.8 kV ...), calculated.
     void Circuito(int seq, int pai, const std::string& codigo, const std::string& extra = "");
-    std::string Log() const;
 
     std::vector<int> perguntas;  // questions asked through Responder(host, ..., perguntas)
-    zeltest::TempDir dir;
-    zeltest::ScopedCurrentDir cwd;
-    FixedClock clock{LocalTime{2026, 12, 10, 9, 30, 0}};
-    CAppContext context;
-    HeadlessHost host;
-    CDaoDatabase catalogo;
-    CDaoDatabase projeto;
-    CProjectDocument doc;
-
-private:
-    ScopedAppContext m_scope;
 };
 
 std::string ShippedCatalogue();
@@ -58,7 +39,6 @@ std::string CatalogueCopy(const zeltest::TempDir& dir, const std::string& sql);
 // Queues one selection-dialog script per answer (1-based line; 0 = Cancel); each records its question.
 void Responder(HeadlessHost& host, const std::vector<int>& respostas, std::vector<int>& perguntas);
 
-DialogDriver& Put(DialogDriver& d, int id, const std::string& text);
 // The cascade as a user goes through it: method, service voltage (left), cable list entered and left.
 void Cascata(DialogDriver& d, const std::string& maneira, const std::string& tensao, const std::string& cabo);
 // The other inputs of a complete circuit (code, length, drop, current, power factor, short circuit).

@@ -6,104 +6,40 @@
 #include "CaracteristicasMtIds.h"
 
 #include "EditColor.h"
-#include "WxDialog.h"
-#include "WxHost.h"
-
-#include <wx/app.h>
-#include <wx/image.h>
-#include <wx/utils.h>
+#include "SmokeSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
-#include <map>
 
 using namespace mvcar;
 using namespace mvcartest;
 
-class MvCaracteristicasSmokeApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
-wxIMPLEMENT_APP_NO_MAIN(MvCaracteristicasSmokeApp);
-
 namespace {
-
-std::string Saida()
-{
-    std::filesystem::create_directories(ZEL_SCREENSHOT_DIR);
-    return ZEL_SCREENSHOT_DIR;
-}
-
-void Pump(int rounds = 10)
-{
-    for (int i = 0; i < rounds; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
-}
 
 bool Shot(wxWindow* w, const std::string& name)
 {
-    Pump(5);
-    return zel::wx::SaveScreenshot(w, Saida() + "/" + name + ".png");
+    return smoke::Foto(w, ZEL_SCREENSHOT_DIR, name);
 }
 
 wxColour CorDentro(wxWindow* top, wxWindow* widget)
 {
-    const std::string tmp = Saida() + "/.sonda.png";
-    if (!widget || !zel::wx::SaveScreenshot(top, tmp))
-        return wxColour();
-    wxImage img(wxString::FromUTF8(tmp.c_str()), wxBITMAP_TYPE_PNG);
-    std::filesystem::remove(tmp);
-    const wxRect d = top->GetScreenRect();
-    const wxRect w = widget->GetScreenRect();
-    const int x = w.GetX() - d.GetX() + w.GetWidth() - 6;
-    const int y = w.GetY() - d.GetY() + w.GetHeight() / 2;
-    if (!img.IsOk() || x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight())
-        return wxColour();
-    return wxColour(img.GetRed(x, y), img.GetGreen(x, y), img.GetBlue(x, y));
+    return smoke::CorDentro(top, widget, ZEL_SCREENSHOT_DIR);
 }
 
-class WxAmbiente : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        ASSERT_TRUE(zel::wx::UsePortugueseLocale());
-        static int argc = 1;
-        static char nome[] = "mvsize_caracteristicas_gui";
-        static char* argv[] = {nome, nullptr};
-        ASSERT_TRUE(wxEntryStart(argc, argv));
-        ASSERT_TRUE(wxTheApp->CallOnInit());
-        zel::wx::InitWxLocale();
-        wxInitAllImageHandlers();
-    }
-    void TearDown() override { wxEntryCleanup(); }
-};
-
-[[maybe_unused]] ::testing::Environment* const g_wx = ::testing::AddGlobalTestEnvironment(new WxAmbiente);
+[[maybe_unused]] ::testing::Environment* const g_wx =
+    ::testing::AddGlobalTestEnvironment(new smoke::AmbienteWx("mvsize_caracteristicas_gui"));
 
 TEST(MvCaracteristicasNaTela, SubcircuitoEmEdicaoEPerguntaDeDisposicao)
 {
     Projeto p;
     zel::wx::WxHost host(Program::Mvsize);
-    host.Install(p.context);
+    host.Install(p.contexto);
     p.Circuito(1, 0, "QGMT");
     p.Circuito(2, 1, "ALIM-Subestação 2", "maneira_instalar_codigo=5, circuito_secao_condutor_imposta=240, "
                                          "resistividade_termica=1.5, circuito_fator_agrupamento_imposto=0.8");
     p.Sql("INSERT INTO circuito_x_tabela_selecao VALUES(2,80,1)");
 
-    std::map<int, std::function<void(zel::wx::WxDialog&)>> passos;
-    host.onDialogShown = [&](zel::wx::WxDialog& w) {
-        auto it = passos.find(w.Model().GetTemplateId());
-        if (it == passos.end()) {
-            w.Model().UserCancel();
-            return;
-        }
-        it->second(w);
-    };
+    smoke::Passos passos;
+    smoke::Seguir(host, passos);
     bool viuPergunta = false;
     passos[IDD_CARACTERISTICAS] = [&](zel::wx::WxDialog& w) {
         EXPECT_TRUE(Shot(&w, "mvsize-caracteristicas"));
@@ -133,17 +69,17 @@ TEST(MvCaracteristicasNaTela, NovoCircuitoComCampoInvalido)
 {
     Projeto p;
     zel::wx::WxHost host(Program::Mvsize);
-    host.Install(p.context);
+    host.Install(p.contexto);
     wxColour invalido, valido;
     host.onDialogShown = [&](zel::wx::WxDialog& w) {
         CDialog& d = w.Model();
         auto& fator = dynamic_cast<CEditColor&>(*d.GetDlgItem(IDC_FATOR_AGRUPAMENTO));
         fator.SetWindowText("1.5");
-        Pump();
+        smoke::Pump();
         invalido = CorDentro(&w, w.WidgetOf(IDC_FATOR_AGRUPAMENTO));
         EXPECT_TRUE(Shot(&w, "mvsize-caracteristicas-novo"));
         fator.SetWindowText("0.9");
-        Pump();
+        smoke::Pump();
         valido = CorDentro(&w, w.WidgetOf(IDC_FATOR_AGRUPAMENTO));
         d.UserCancel();
     };

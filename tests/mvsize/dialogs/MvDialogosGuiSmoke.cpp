@@ -1,112 +1,55 @@
 // Mvsize's economic, company, project-data, print and selection dialogs on a virtual screen, each shown once
 // and saved as a PNG into <build>/screenshots/mvsize-dialogos.
-#include "MvDialogosFixture.h"
-
 #include "CircuitoSelecionado.h"
 #include "DialogosIds.h"
 #include "DimensionamentoEconomico.h"
 #include "Empresa.h"
 #include "Impressao.h"
+#include "ProjetoAtivo.h"
 #include "ProjetoDados.h"
 #include "SelecaoDados.h"
-#include "WxDialog.h"
-#include "WxHost.h"
+#include "SmokeSupport.h"
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
-#include <wx/image.h>
+#include <wx/init.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
-
-class MvDialogosSmokeApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(MvDialogosSmokeApp);
 
 using namespace mvdlg;
 
 namespace {
 
-std::string kPasta = ZEL_SCREENSHOT_DIR;
-
-void Pump(int rounds = 10)
-{
-    for (int i = 0; i < rounds; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
-}
-
 void Shot(wxWindow* w, const std::string& nome)
 {
-    Pump(5);
-    EXPECT_TRUE(zel::wx::SaveScreenshot(w, kPasta + "/" + nome + ".png")) << nome;
+    EXPECT_TRUE(smoke::Foto(w, ZEL_SCREENSHOT_DIR, nome)) << nome;
 }
 
-// The colour near the right end of a widget, read from the screen.
 wxColour CorDentro(wxWindow* top, wxWindow* widget)
 {
-    if (!widget)
-        return wxColour();
-    const wxRect d = top->GetScreenRect();
-    const wxRect w = widget->GetScreenRect();
-    const std::string tmp = kPasta + "/.sonda.png";
-    zel::wx::SaveScreenshot(top, tmp);
-    wxImage img(wxString::FromUTF8(tmp.c_str()), wxBITMAP_TYPE_PNG);
-    std::filesystem::remove(tmp);
-    const int x = w.GetX() - d.GetX() + w.GetWidth() - 6;
-    const int y = w.GetY() - d.GetY() + w.GetHeight() / 2;
-    if (!img.IsOk() || x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight())
-        return wxColour();
-    return wxColour(img.GetRed(x, y), img.GetGreen(x, y), img.GetBlue(x, y));
+    return smoke::CorDentro(top, widget, ZEL_SCREENSHOT_DIR);
 }
 
-bool Perto(const wxColour& c, COLORREF want)
-{
-    return c.IsOk() && std::abs(c.Red() - GetRValue(want)) < 12 && std::abs(c.Green() - GetGValue(want)) < 12 &&
-           std::abs(c.Blue() - GetBValue(want)) < 12;
-}
+using smoke::Perto;
+
+// The project the dialogs open on, with the clock of the machine (the dates shown are today's).
+class MvDialogosGui : public ::testing::Test, protected dlgtest::ProjetoAtivo {
+protected:
+    MvDialogosGui() : ProjetoAtivo(dlgtest::kMvsize, "projeto.mvp") { contexto.clock = &relogio; }
+    SystemClock relogio;
+};
 
 }  // namespace
 
-TEST(MvDialogosGui, EveryDialogShowsOnce)
+TEST_F(MvDialogosGui, EveryDialogShowsOnce)
 {
-    std::filesystem::create_directories(kPasta);
     ASSERT_TRUE(zel::wx::UsePortugueseLocale());
-    int argc = 1;
-    char nome[] = "mvsize_dialogos_gui";
-    char* argv[] = {nome, nullptr};
-    ASSERT_TRUE(wxEntryStart(argc, argv));
-    ASSERT_TRUE(wxTheApp->CallOnInit());
-    zel::wx::InitWxLocale();
-    wxInitAllImageHandlers();
+    ASSERT_TRUE(smoke::IniciarWx("mvsize_dialogos_gui"));
 
-    zeltest::TempDir dir;
-    zeltest::ScopedCurrentDir cwd(dir.Path());
-    std::filesystem::copy_file(mvdlgtest::ShippedTemplate(), dir.File("projeto.mvp"));
-    CDaoDatabase catalogo;
-    catalogo.Open(mvdlgtest::ShippedCatalogue(), false, true);
-    CDaoDatabase projeto;
-    projeto.Open(dir.File("projeto.mvp"));
     projeto.Execute("INSERT INTO circuito(circuito_sequencial,circuito_codigo,circuito_calculado) VALUES(1,'SE-01',-1)");
     projeto.Execute("INSERT INTO circuito(circuito_sequencial,circuito_sequencial_pai,circuito_codigo,"
                     "circuito_custo_instalacao_cabo,circuito_horas_ano_funcionamento,circuito_numero_anos,"
                     "circuito_tarifa_energia) VALUES(2,1,'TR-01',150,0,20,0.3125)");
-    CProjectDocument documento;
-    documento.m_pDatabase = &projeto;
-    SystemClock relogio;
-    CAppContext contexto;
-    contexto.clock = &relogio;
-    contexto.m_pReferenceDb = &catalogo;
-    contexto.activeDocument = [&]() -> CDocument* { return &documento; };
-    contexto.appTitle = "Mvsize";
     std::ofstream(dir.File("empresa.zel"), std::ios::binary) << "Companhia Hidrelétrica do Vale São João";
     SetCompanyFile(dir.File("empresa.zel"));
     {
@@ -114,16 +57,8 @@ TEST(MvDialogosGui, EveryDialogShowsOnce)
         host.Install(contexto);
         ScopedAppContext escopo(contexto);
 
-        std::map<int, std::function<void(zel::wx::WxDialog&)>> passos;
-        host.onDialogShown = [&](zel::wx::WxDialog& w) {
-            auto it = passos.find(w.Model().GetTemplateId());
-            if (it == passos.end()) {
-                w.Model().UserCancel();
-                return;
-            }
-            auto passo = it->second;
-            passo(w);
-        };
+        smoke::Passos passos;
+        smoke::Seguir(host, passos);
 
         passos[IDD_SELECAO_DADOS] = [&](zel::wx::WxDialog& w) {
             Shot(&w, "selecao-dados");
