@@ -8,81 +8,38 @@
 #include "Splash.h"
 #include "resource.h"
 
+#include "SmokeSupport.h"
 #include "TestSupport.h"
-#include "WxDialog.h"
-#include "WxHost.h"
 
 #include <gtk/gtk.h>
 #include <wx/app.h>
-#include <wx/image.h>
-#include <wx/utils.h>
+#include <wx/init.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <string>
 
-class SmokeApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(SmokeApp);
+using smoke::Check;
+using smoke::Pump;
 
 namespace {
 
-int g_passed = 0;
-int g_failed = 0;
 std::string g_out = "screenshots";
-
-void Check(bool ok, const std::string& what)
-{
-    (ok ? g_passed : g_failed)++;
-    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
-}
-
-void Pump(int rounds = 10)
-{
-    for (int i = 0; i < rounds; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
-}
-
-std::string Png(const std::string& name)
-{
-    return g_out + "/" + name + ".png";
-}
 
 void Shot(wxWindow* w, const std::string& name)
 {
-    Pump(5);
-    Check(zel::wx::SaveScreenshot(w, Png(name)), "screenshot " + name + ".png");
+    Check(smoke::Foto(w, g_out, name), "screenshot " + name + ".png");
 }
 
 // The colour inside a widget, read from the screen.
 wxColour ColourInside(wxWindow* top, wxWindow* widget)
 {
-    if (!widget)
-        return wxColour();
-    const wxRect d = top->GetScreenRect();
-    const wxRect w = widget->GetScreenRect();
-    const std::string tmp = g_out + "/.probe.png";
-    zel::wx::SaveScreenshot(top, tmp);
-    wxImage img(wxString::FromUTF8(tmp.c_str()), wxBITMAP_TYPE_PNG);
-    std::filesystem::remove(tmp);
-    const int x = w.GetX() - d.GetX() + w.GetWidth() - 6;
-    const int y = w.GetY() - d.GetY() + w.GetHeight() / 2;
-    if (!img.IsOk() || x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight())
-        return wxColour();
-    return wxColour(img.GetRed(x, y), img.GetGreen(x, y), img.GetBlue(x, y));
+    return smoke::CorDentro(top, widget, g_out);
 }
 
 bool Near(const wxColour& c, COLORREF want)
 {
-    return c.IsOk() && std::abs(c.Red() - GetRValue(want)) < 12 && std::abs(c.Green() - GetGValue(want)) < 12 &&
-           std::abs(c.Blue() - GetBValue(want)) < 12;
+    return smoke::Perto(c, want);
 }
 
 HTREEITEM FindItem(CTreeCtrl& tree, HTREEITEM parent, int depth)
@@ -107,12 +64,10 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(g_out);
     g_out = std::filesystem::absolute(g_out).string();
     Check(zel::wx::UsePortugueseLocale(), "pt_BR.UTF-8 locale in use");
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+    if (!smoke::IniciarWx(argc, argv)) {
         std::printf("0 passed, 1 failed\n");
         return 1;
     }
-    zel::wx::InitWxLocale();
-    wxInitAllImageHandlers();
 
     zeltest::TempDir dir;
     if (argc > 2 && std::filesystem::exists(argv[2]))
@@ -163,17 +118,8 @@ int main(int argc, char** argv)
               "title of the main window");
 
         // Each dialog as it shows: a screenshot, then the next step.
-        std::map<int, std::function<void(zel::wx::WxDialog&)>> steps;
-        host.onDialogShown = [&](zel::wx::WxDialog& w) {
-            const int id = w.Model().GetTemplateId();
-            auto it = steps.find(id);
-            if (it == steps.end()) {
-                w.Model().UserCancel();
-                return;
-            }
-            auto step = it->second;
-            step(w);
-        };
+        smoke::Passos steps;
+        smoke::Seguir(host, steps);
 
         // The breaker being changed, its rating with the magnetic data, its curve and a point.
         steps[IDD_DISJUNTOR] = [&](zel::wx::WxDialog& w) {
@@ -269,6 +215,5 @@ int main(int argc, char** argv)
               "nothing was changed");
     }
     wxEntryCleanup();
-    std::printf("%d passed, %d failed\n", g_passed, g_failed);
-    return g_failed == 0 ? 0 : 1;
+    return smoke::Resultado();
 }

@@ -8,65 +8,33 @@
 
 #include "AboutDlg.h"
 #include "Clock.h"
+#include "ShellFixture.h"
+#include "SmokeSupport.h"
 #include "TestSupport.h"
-#include "WxDialog.h"
-#include "WxHost.h"
 
 #include <wx/app.h>
+#include <wx/init.h>
 #include <wx/msgdlg.h>
 
 #include <gtk/gtk.h>
-#include <wx/image.h>
 #include <wx/mdi.h>
-#include <wx/utils.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
 
-class SmokeApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(SmokeApp);
+using smoke::Check;
+using smoke::Pump;
 
 namespace {
 
-int g_passed = 0;
-int g_failed = 0;
 std::string g_out = "screenshots";
-
-void Check(bool ok, const std::string& what)
-{
-    (ok ? g_passed : g_failed)++;
-    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
-}
-
-void Pump(int rounds = 10)
-{
-    for (int i = 0; i < rounds; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
-}
 
 void Shot(wxWindow* w, const std::string& name)
 {
-    Pump(5);
-    Check(w && zel::wx::SaveScreenshot(w, g_out + "/" + name + ".png"), "screenshot " + name + ".png");
-}
-
-std::string Ler(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    Check(smoke::Foto(w, g_out, name), "screenshot " + name + ".png");
 }
 
 }  // namespace
@@ -83,24 +51,17 @@ int main(int argc, char** argv)
     g_out = fs::absolute(g_out).string();
     Check(zel::wx::UsePortugueseLocale(), "pt_BR.UTF-8 locale in use");
     int wxArgc = 1;
-    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
+    if (!smoke::IniciarWx(wxArgc, argv)) {
         std::printf("0 passed, 1 failed\n");
         return 1;
     }
-    zel::wx::InitWxLocale();
-    wxInitAllImageHandlers();
 
     zeltest::TempDir dir;
-    const std::string programa = dir.File("programa");
-    fs::create_directories(programa);
-    fs::create_directories(dir.File("tmp"));
-    ::setenv("TMPDIR", dir.File("tmp").c_str(), 1);
-    for (const char* f : {"ZelBt01.zel", "ZelBt02.zel", "ZelBt03.zel", "ZelBt04.zel", "Lvsize03.rpt", "Lvsize04.rpt",
-                          "Lvsize05.rpt"})
-        fs::copy_file(std::string(argv[2]) + "/" + f, programa + "/" + f);
+    shelltest::ScopedTmpDir tmp(dir.File("tmp"));
+    const std::string programa = shelltest::PastaPrograma(dir.Path().string(), argv[2], lvshell::Lvsize::kArquivos);
     const std::string projeto = dir.File("Edifício Central.lvp");
     fs::copy_file(programa + "/ZelBt02.zel", projeto);
-    zeltest::RunSql(projeto, Ler(argv[3]));
+    zeltest::RunSql(projeto, zeltest::ReadFile(argv[3]));
     zeltest::ScopedCurrentDir cwd(dir.Path());
 
     SystemClock clock;
@@ -210,12 +171,9 @@ int main(int argc, char** argv)
         wxTheApp->OnRun();
         windows.Finish(app);
         Pump(5);
-        int copias = 0;
-        for (const auto& e : fs::directory_iterator(dir.File("tmp")))
-            copias += e.path().filename().string().rfind("ZEL", 0) == 0;
+        const int copias = shelltest::CopiasTemporarias(dir.File("tmp"));
         Check(copias == 0, "no temporary copy left after the exit");
     }
     wxEntryCleanup();
-    std::printf("%d passed, %d failed\n", g_passed, g_failed);
-    return g_failed == 0 ? 0 : 1;
+    return smoke::Resultado();
 }

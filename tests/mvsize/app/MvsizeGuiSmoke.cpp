@@ -6,79 +6,50 @@
 #include "MvsizeWindows.h"
 
 #include "Clock.h"
+#include "MvShellFixture.h"
+#include "SmokeSupport.h"
 #include "TestSupport.h"
-#include "WxDialog.h"
-#include "WxHost.h"
 
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
-#include <wx/image.h>
+#include <wx/init.h>
 #include <wx/msgdlg.h>
-#include <wx/utils.h>
 
 #include <gtk/gtk.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
-class SmokeApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(SmokeApp);
+using smoke::Pump;
+using zeltest::ReadFile;
 
 namespace {
 
-void Pump(int rounds = 10)
-{
-    for (int i = 0; i < rounds; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
-}
-
 bool Shot(wxWindow* w, const std::string& name)
 {
-    Pump(5);
-    return w && zel::wx::SaveScreenshot(w, std::string(ZEL_SCREENSHOT_DIR) + "/" + name + ".png");
+    return smoke::Foto(w, ZEL_SCREENSHOT_DIR, name);
 }
 
 std::string Ler(const std::string& path)
 {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return fs::exists(path) ? ReadFile(path) : std::string();
 }
 
 }  // namespace
 
 TEST(MvsizeGui, StartsWithAProjectSizesACircuitAndExits)
 {
-    fs::create_directories(ZEL_SCREENSHOT_DIR);
     ASSERT_TRUE(zel::wx::UsePortugueseLocale());
-    int argc = 1;
-    char nome[] = "mvsize_gui_smoke";
-    char* argv[] = {nome, nullptr};
-    ASSERT_TRUE(wxEntryStart(argc, argv));
-    ASSERT_TRUE(wxTheApp->CallOnInit());
-    zel::wx::InitWxLocale();
-    wxInitAllImageHandlers();
+    ASSERT_TRUE(smoke::IniciarWx("mvsize_gui_smoke"));
 
     zeltest::TempDir dir;
-    const std::string programa = dir.File("programa");
-    fs::create_directories(programa);
-    fs::create_directories(dir.File("tmp"));
-    ::setenv("TMPDIR", dir.File("tmp").c_str(), 1);
-    for (const char* f : {"ZelMt01.zel", "ZelMt02.zel", "ZelMt03.zel", "ZelMt04.zel"})
-        fs::copy_file(std::string(ZEL_DATA_DIR) + "/" + f, programa + "/" + f);
+    shelltest::ScopedTmpDir tmp(dir.File("tmp"));
+    const std::string programa = shelltest::PastaPrograma(dir.Path().string(), ZEL_DATA_DIR, mvshell::Mvsize::kArquivos);
     const std::string projeto = dir.File("Subestação Norte.mvp");
     fs::copy_file(programa + "/ZelMt02.zel", projeto);
-    zeltest::RunSql(projeto, Ler(MVSHELL_EXEMPLO_SQL));
+    zeltest::RunSql(projeto, ReadFile(MVSHELL_EXEMPLO_SQL));
     zeltest::ScopedCurrentDir cwd(dir.Path());
 
     SystemClock clock;
@@ -162,9 +133,7 @@ TEST(MvsizeGui, StartsWithAProjectSizesACircuitAndExits)
         wxTheApp->OnRun();
         windows.Finish(app);
         Pump(5);
-        int copias = 0;
-        for (const auto& e : fs::directory_iterator(dir.File("tmp")))
-            copias += e.path().filename().string().rfind("ZEL", 0) == 0;
+        const int copias = shelltest::CopiasTemporarias(dir.File("tmp"));
         EXPECT_EQ(copias, 0) << "no temporary copy left after the exit";
     }
     wxEntryCleanup();
