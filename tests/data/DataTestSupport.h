@@ -2,6 +2,7 @@
 // Shared by the data tests: where the built databases and the reference files are, a reader for the
 // reference CSV files, and a query that returns every row with its values.
 
+#include "Csv.h"
 #include "DaoRecordsetManual.h"
 
 #include <map>
@@ -14,12 +15,8 @@ std::string CataloguePath();  // the built ZelBt01.zel
 std::string TemplatePath();   // the built ZelBt02.zel
 std::string ReferencePath(const std::string& relative);
 
-// A reference (or catalogue source) CSV: '#' lines first, then a header, then rows.
-struct CsvTable {
-    std::vector<std::string> header;
-    std::vector<std::map<std::string, std::string>> rows;
-};
-CsvTable ReadCsv(const std::string& path);
+using zeltest::CsvTable;
+using zeltest::ReadCsv;
 CsvTable ReadReference(const std::string& relative);
 
 // Strict C-locale number: the whole text must parse; throws otherwise.

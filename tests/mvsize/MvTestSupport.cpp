@@ -10,18 +10,6 @@
 
 namespace mvtest {
 
-namespace {
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-}  // namespace
-
 std::string ShippedCatalogue()
 {
     return std::string(ZEL_DATA_DIR) + "/ZelMt01.zel";
@@ -34,15 +22,11 @@ Ambiente::Ambiente(const std::string& catalogueSql)
     if (!catalogueSql.empty())
         zeltest::RunSql(catalogoPath, catalogueSql);
     const std::string projetoPath = dir.File("projeto.mvp");
-    zeltest::MakeDatabase(projetoPath, ReadText(MVTEST_TEMPLATE_SQL));
+    zeltest::MakeDatabase(projetoPath, zeltest::ReadExistingFile(MVTEST_TEMPLATE_SQL));
     // As the program opens it: shared, read-only, with the catalogue's connect string.
-    catalogo.Open(catalogoPath, false, true, ";UID=Admin;PWD=qtvzwn");
-    projeto.Open(projetoPath);
-    documento.m_pDatabase = &projeto;
+    Abrir(catalogoPath, projetoPath, ";UID=Admin;PWD=qtvzwn");
     contexto.messages = &mensagens;
     contexto.clock = &relogio;
-    contexto.m_pReferenceDb = &catalogo;
-    contexto.activeDocument = [this]() -> CDocument* { return &documento; };
     escopo.emplace(contexto);
 }
 

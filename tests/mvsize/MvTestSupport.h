@@ -3,13 +3,10 @@
 // the shipped catalogue ZelMt01.zel (tests that need a damaged catalogue change their copy), the
 // application context around them, and readers of what a calculation wrote.
 
-#include "AppContext.h"
 #include "Calculo.h"
-#include "DaoDatabase.h"
-#include "Document.h"
-#include "MessageService.h"
 #include "Clock.h"
-#include "TestSupport.h"
+#include "MessageService.h"
+#include "ProjetoAberto.h"
 
 #include <optional>
 #include <string>
@@ -54,7 +51,7 @@ struct Calculo {
     float queda = 0;
 };
 
-class Ambiente {
+class Ambiente : public zeltest::ProjetoAberto {
 public:
     // catalogueSql runs on the private catalogue copy before it is opened (to damage it on purpose).
     explicit Ambiente(const std::string& catalogueSql = "");
@@ -67,14 +64,8 @@ public:
     std::vector<Linha> Linhas(short seq);
     std::string Coluna(short seq, const std::string& coluna);
 
-    zeltest::TempDir dir;
-    zeltest::ScopedCurrentDir cwd{dir.Path()};
-    CDaoDatabase catalogo;
-    CDaoDatabase projeto;
-    CProjectDocument documento;
     RecordingMessageService mensagens;
     FixedClock relogio{{2024, 5, 6, 10, 30, 0}};
-    CAppContext contexto;
     std::optional<ScopedAppContext> escopo;
 };
 

@@ -109,4 +109,14 @@ std::string ReadFile(const std::string& path)
     return s.str();
 }
 
+std::string ReadExistingFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
 }  // namespace zeltest

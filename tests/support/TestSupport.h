@@ -41,5 +41,7 @@ private:
 };
 
 std::string ReadFile(const std::string& path);
+// The same for a file that must be there: throws std::runtime_error when it cannot be read.
+std::string ReadExistingFile(const std::string& path);
 
 }  // namespace zeltest

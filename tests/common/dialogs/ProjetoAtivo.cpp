@@ -18,21 +18,8 @@ ProjetoAtivo::ProjetoAtivo(const Programa& programa, const std::string& arquivo,
     : m_caminho(dir.File(arquivo))
 {
     std::filesystem::copy_file(Entregue(programa.modelo), m_caminho);
-    catalogo.Open(cat.empty() ? Entregue(programa.catalogo) : cat, false, true);
-    projeto.Open(m_caminho);
-    documento.m_pDatabase = &projeto;
+    Abrir(cat.empty() ? Entregue(programa.catalogo) : cat, m_caminho);
     contexto.appTitle = programa.titulo;
-    contexto.m_pReferenceDb = &catalogo;
-    contexto.activeDocument = [this]() -> CDocument* { return &documento; };
-}
-
-ProjetoAtivo::~ProjetoAtivo()
-{
-    contexto.activeDocument = nullptr;
-    if (projeto.IsOpen())
-        projeto.Close();
-    if (catalogo.IsOpen())
-        catalogo.Close();
 }
 
 ProjetoSemTela::ProjetoSemTela(const Programa& programa, const std::string& arquivo, const LocalTime& agora,

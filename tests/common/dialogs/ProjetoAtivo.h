@@ -4,12 +4,9 @@
 // database, in a fresh folder that is also the current one (ZEL.LOG goes there). The clock and the host are
 // the caller's: headless tests install the headless host, the screen tests wx's.
 
-#include "AppContext.h"
 #include "Clock.h"
-#include "DaoDatabase.h"
 #include "HeadlessHost.h"
-#include "Document.h"
-#include "TestSupport.h"
+#include "ProjetoAberto.h"
 
 #include <string>
 
@@ -26,14 +23,11 @@ inline constexpr Programa kMvsize{"ZelMt01.zel", "ZelMt02.zel", "Mvsize"};
 // A file of the build's data folder.
 std::string Entregue(const std::string& nome);
 
-class ProjetoAtivo {
+class ProjetoAtivo : public zeltest::ProjetoAberto {
 public:
     // arquivo: the working copy's name in the folder; catalogo: the reference database (read-only), the
     // program's shipped one when empty.
     ProjetoAtivo(const Programa& programa, const std::string& arquivo, const std::string& catalogo = "");
-    ~ProjetoAtivo();
-    ProjetoAtivo(const ProjetoAtivo&) = delete;
-    ProjetoAtivo& operator=(const ProjetoAtivo&) = delete;
 
     // Runs SQL on the working database (through the data layer, as the program would).
     void Sql(const std::string& sql) { projeto.Execute(sql); }
@@ -47,13 +41,6 @@ public:
     // What the program logged (ZEL.LOG in the folder; "" when nothing was).
     std::string Log() const;
     const std::string& ProjetoPath() const { return m_caminho; }
-
-    zeltest::TempDir dir;
-    zeltest::ScopedCurrentDir cwd{dir.Path()};
-    CDaoDatabase catalogo;
-    CDaoDatabase projeto;
-    CProjectDocument documento;
-    CAppContext contexto;
 
 private:
     std::string m_caminho;

@@ -16,28 +16,14 @@
 
 namespace lvtest {
 
-namespace {
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
-
 std::string FixtureCatalogueSql()
 {
-    return ReadText(std::string(LVTEST_FIXTURE_DIR) + "/catalogo.sql");
+    return zeltest::ReadExistingFile(std::string(LVTEST_FIXTURE_DIR) + "/catalogo.sql");
 }
 
 std::string TemplateSchemaSql()
 {
-    return ReadText(std::string(LVTEST_TEMPLATE_SQL));
+    return zeltest::ReadExistingFile(std::string(LVTEST_TEMPLATE_SQL));
 }
 
 std::string ShippedCatalogue()
@@ -76,13 +62,9 @@ Ambiente::Ambiente(const std::string& catalogue, const std::string& extraCatalog
     }
     const std::string projetoPath = dir.File("projeto.lvp");
     zeltest::MakeDatabase(projetoPath, TemplateSchemaSql());
-    catalogo.Open(catalogoPath, false, true);
-    projeto.Open(projetoPath);
-    documento.m_pDatabase = &projeto;
+    Abrir(catalogoPath, projetoPath);
     contexto.messages = &mensagens;
     contexto.clock = &relogio;
-    contexto.m_pReferenceDb = &catalogo;
-    contexto.activeDocument = [this]() -> CDocument* { return &documento; };
     escopo.emplace(contexto);
 }
 

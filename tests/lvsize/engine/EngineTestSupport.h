@@ -2,11 +2,8 @@
 // What the engine's tests share: a project made from the template's schema, a catalogue (the shipped one
 // or the small fixture), the application context around them, and readers of what a calculation wrote.
 
-#include "AppContext.h"
 #include "Calculo.h"
-#include "DaoDatabase.h"
-#include "Document.h"
-#include "TestSupport.h"
+#include "ProjetoAberto.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +89,7 @@ struct Calculo {
 };
 
 // A project and a catalogue under a fresh folder, with the context the engine reads them through.
-class Ambiente {
+class Ambiente : public zeltest::ProjetoAberto {
 public:
     // catalogue: path of an existing catalogue file, or empty for the fixture catalogue made with extraSql.
     explicit Ambiente(const std::string& catalogue = "", const std::string& extraCatalogueSql = "");
@@ -113,14 +110,8 @@ public:
     Resultado Ler(short seq);
     long Contar(const std::string& sqlCount);
 
-    zeltest::TempDir dir;
-    zeltest::ScopedCurrentDir cwd{dir.Path()};
-    CDaoDatabase catalogo;
-    CDaoDatabase projeto;
-    CProjectDocument documento;
     RecordingMessageService mensagens;
     FixedClock relogio{{2024, 5, 6, 10, 30, 0}};
-    CAppContext contexto;
     std::optional<ScopedAppContext> escopo;
 };
 
