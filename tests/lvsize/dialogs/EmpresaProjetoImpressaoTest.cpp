@@ -1,6 +1,7 @@
 // The company (160), project-data (143) and print-options (146) dialogs.
 #include "CargasFixture.h"
 
+#include "CasosComuns.h"
 #include "CircuitoSelecionado.h"
 #include "DialogosIds.h"
 #include "Empresa.h"
@@ -79,25 +80,7 @@ TEST_F(LvEmpresa, AFileInTheWindowsCodePageShowsItsNameAndIsWrittenBackAsUtf8)
 
 TEST_F(LvEmpresa, AFailedWriteIsReportedAndKeepsTheOldFile)
 {
-    Escrever("Antiga");
-    // The file's folder is moved away while the dialog is open: nothing can be written there.
-    const std::string pasta = dir.File("sumida");
-    std::filesystem::create_directory(pasta);
-    SetCompanyFile(pasta + "/empresa.zel");
-    std::filesystem::copy_file(Arquivo(), pasta + "/empresa.zel");
-    CEmpresa dlg;
-    host.Run(dlg, [&](DialogDriver& d) {
-        EXPECT_EQ(d.Text(IDC_NOME_EMPRESA), "Antiga");
-        std::filesystem::rename(pasta, pasta + "2");
-        Put(d, IDC_NOME_EMPRESA, "Nova");
-        d.Click(IDOK);
-        EXPECT_FALSE(d.Ended());
-        d.Escape();
-    });
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].text.find("empresa"), std::string::npos);
-    EXPECT_EQ(zeltest::ReadFile(pasta + "2/empresa.zel"), "Antiga");
-    EXPECT_FALSE(std::filesystem::exists(pasta));
+    dlgcasos::FalhaAoGravarEmpresa<CEmpresa>(*this, IDC_NOME_EMPRESA);
 }
 
 class LvProjetoDados : public CargasUi {};
@@ -134,29 +117,7 @@ TEST_F(LvProjetoDados, ANewProjectShowsTodayAndImpossibleDatesDisableOk)
 
 TEST_F(LvProjetoDados, SavingTwiceEditsTheSameSingleRow)
 {
-    for (const char* revisao : {"1", "2"}) {
-        CProjeto_dados dlg;
-        const int r = host.Run(dlg, [&](DialogDriver& d) {
-            Put(d, IDC_CLIENTE, "Usina São João - cliente final");  // 20 characters kept
-            Put(d, IDC_RESPONSAVEL, "Eng. D'Ávila");
-            Put(d, IDC_COMENTARIO, "Primeira linha\nsegunda; [obs]");
-            Put(d, IDC_DATA_CRIACAO, "03/04/2023");
-            Put(d, IDC_NUMERO_REVISAO, revisao);
-            d.Click(IDOK);
-        });
-        EXPECT_EQ(r, IDOK);
-    }
-    EXPECT_EQ(Q("SELECT COUNT(*) FROM projeto"), "1");
-    EXPECT_EQ(Q("SELECT projeto_cliente||'|'||projeto_responsavel||'|'||projeto_numero_revisao FROM projeto"),
-              "Usina São João - cli|Eng. D'Ávila|2");
-    EXPECT_EQ(Q("SELECT projeto_comentario FROM projeto"), "Primeira linha\nsegunda; [obs]");
-    CProjeto_dados dlg;
-    host.Run(dlg, [](DialogDriver& d) {
-        EXPECT_EQ(d.Text(IDC_DATA_CRIACAO), "03/04/2023");
-        EXPECT_EQ(d.Text(IDC_CLIENTE), "Usina São João - cli");
-        EXPECT_EQ(d.Text(IDC_NUMERO_REVISAO), "  2");
-        d.Escape();
-    });
+    dlgcasos::SalvarDadosDuasVezes<CProjeto_dados>(*this, IDC_CLIENTE, "Usina São João - cli");
 }
 
 TEST_F(LvProjetoDados, ANullDateShowsTheZeroDateAndOkWaitsForAValidOne)
@@ -176,18 +137,7 @@ TEST_F(LvProjetoDados, ANullDateShowsTheZeroDateAndOkWaitsForAValidOne)
 
 TEST_F(LvProjetoDados, AFailedSaveIsReportedAndKeepsTheDialogOpen)
 {
-    Sql("CREATE TRIGGER falha BEFORE INSERT ON projeto BEGIN SELECT RAISE(ABORT, 'falha'); END");
-    CProjeto_dados dlg;
-    const int r = host.Run(dlg, [](DialogDriver& d) {
-        Put(d, IDC_CLIENTE, "Cliente");
-        d.Click(IDOK);
-        EXPECT_FALSE(d.Ended());
-        d.Escape();
-    });
-    EXPECT_EQ(r, IDCANCEL);
-    EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(Q("SELECT COUNT(*) FROM projeto"), "0");
-    EXPECT_NE(zeltest::ReadFile(dir.File("ZEL.LOG")).find("CProjeto_dados::OnOK"), std::string::npos);
+    dlgcasos::FalhaAoSalvarDados<CProjeto_dados>(*this);
 }
 
 TEST(LvImpressao, OpensOnOneCopyOfAllPagesAndChecksTheRange)
