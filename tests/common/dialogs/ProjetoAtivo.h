@@ -59,6 +59,17 @@ private:
     ScopedAppContext m_escopo;
 };
 
+// The project on the machine's clock, for the tests on a screen (the dates shown are today's).
+class ProjetoNaTela : public ProjetoAtivo {
+public:
+    ProjetoNaTela(const Programa& programa, const std::string& arquivo) : ProjetoAtivo(programa, arquivo)
+    {
+        contexto.clock = &relogio;
+    }
+
+    SystemClock relogio;
+};
+
 // Empties a field as a user does, then types the text.
 DialogDriver& Put(DialogDriver& d, int id, const std::string& text);
 // The background of a coloured edit.

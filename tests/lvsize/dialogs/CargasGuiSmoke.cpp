@@ -32,11 +32,9 @@ wxColour CorDentro(wxWindow* top, wxWindow* widget)
 
 using smoke::Perto;
 
-// The project the dialogs open on, with the clock of the machine (the dates shown are today's).
-class CargasGui : public ::testing::Test, protected dlgtest::ProjetoAtivo {
+class CargasGui : public ::testing::Test, protected dlgtest::ProjetoNaTela {
 protected:
-    CargasGui() : ProjetoAtivo(dlgtest::kLvsize, "projeto.lvp") { contexto.clock = &relogio; }
-    SystemClock relogio;
+    CargasGui() : ProjetoNaTela(dlgtest::kLvsize, "projeto.lvp") {}
 };
 
 }  // namespace

@@ -32,11 +32,9 @@ wxColour CorDentro(wxWindow* top, wxWindow* widget)
 
 using smoke::Perto;
 
-// The project the dialogs open on, with the clock of the machine (the dates shown are today's).
-class MvDialogosGui : public ::testing::Test, protected dlgtest::ProjetoAtivo {
+class MvDialogosGui : public ::testing::Test, protected dlgtest::ProjetoNaTela {
 protected:
-    MvDialogosGui() : ProjetoAtivo(dlgtest::kMvsize, "projeto.mvp") { contexto.clock = &relogio; }
-    SystemClock relogio;
+    MvDialogosGui() : ProjetoNaTela(dlgtest::kMvsize, "projeto.mvp") {}
 };
 
 }  // namespace
