@@ -1,5 +1,6 @@
 #include "WxFrames.h"
 
+#include "MenuClicks.h"
 #include "WorkArea.h"
 #include "WxHost.h"
 
@@ -127,6 +128,7 @@ void WxFrameHost::RebuildMenuBar() {
     for (const CMenu::Item& top : menu.Items()) {
         auto* popup = new wxMenu;
         if (top.popup) FillMenu(*popup, *top.popup);
+        OpenSubmenusOnClick(*popup);
         bar->Append(popup, W(top.text));
     }
     m_frame->SetMenuBar(bar);
@@ -210,11 +212,15 @@ wxWindow* WxFrameHost::ViewWidget(wxWindow* parent, CView& view) {
 wxWindow* WxFrameHost::AddChild(CMDIChildWnd& child, const std::string& title) {
     auto* parent = dynamic_cast<wxMDIParentFrame*>(m_frame);
     if (!parent) return nullptr;
-    auto* frame = new wxMDIChildFrame(parent, wxID_ANY, W(title));
+    // Made at the size of the tabs' area: at wx's default size (20 pixels) its view would be laid out below
+    // the tree's minimum the first time it shows.
+    auto* frame = new wxMDIChildFrame(parent, wxID_ANY, W(title), wxDefaultPosition,
+                                      parent->GetClientWindow()->GetClientSize());
     wxWindow* view = child.GetActiveView() ? ViewWidget(frame, *child.GetActiveView()) : new wxWindow(frame, wxID_ANY);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(view, 1, wxEXPAND);
     frame->SetSizer(sizer);
+    frame->Layout();
     m_children[&child] = frame;
     child.SetObserver(this);
     frame->Bind(wxEVT_ACTIVATE, [this, &child](wxActivateEvent& e) {

@@ -1,6 +1,8 @@
 #include "WxHost.h"
 
+#include "DialogFrame.h"
 #include "Menu.h"
+#include "MenuClicks.h"
 #include "UiProbe.h"
 #include "MessageBoxIcon.h"
 #include "WxControls.h"
@@ -74,7 +76,7 @@ void InitWxLocale() {
     std::setlocale(LC_NUMERIC, "C");
 }
 
-WxHost::WxHost(Program program) : m_bitmaps(program), m_probe(UiProbe::StartIfAsked()) {}
+WxHost::WxHost(Program program) : m_bitmaps(program), m_probe(UiProbe::StartIfAsked()) { FrameModalDialogsPlainly(); }
 WxHost::~WxHost() = default;
 
 void WxHost::Install(CAppContext& context) {
@@ -125,6 +127,7 @@ int WxHost::RunModal(CDialog& dialog) {
                 shown.Bind(wxEVT_TIMER, [this, &window](wxTimerEvent&) { onDialogShown(window); });
                 shown.StartOnce(400);
             }
+            FrameAsModalDialog(window);
             window.ShowModal();
         }
         result = dialog.GetModalResult();
@@ -165,6 +168,7 @@ int WxHost::TrackPopupMenu(CMenu& menu, int x, int y, CWnd* /*owner*/) {
     if (!parent) return 0;
     wxMenu popup;
     Fill(popup, menu);
+    OpenSubmenusOnClick(popup);
     const int chosen = parent->GetPopupMenuSelectionFromUser(popup, parent->ScreenToClient(wxPoint(x, y)));
     return chosen == wxID_NONE ? 0 : FromWxId(chosen);
 }
