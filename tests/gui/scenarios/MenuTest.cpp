@@ -181,6 +181,20 @@ TEST(MenuClick, ASubmenuOpensWhenItsItemIsClicked) {
     EXPECT_TRUE(Showing(s.Settle(), "&Características ...")) << "the click closed the Alterar submenu";
     s.Key("Escape Escape");
     s.WaitFor([](const ri::Screen& screen) { return Popups(screen) == 0; }, "the menus to close");
+
+    // The tree's context menu: its Alterar opens on a click too.
+    ri::Rect qd1;
+    for (const ri::Item& i : s.Settle().ItemsOf(kExemplo, 0))
+        if (i.text == "QD1") qd1 = i.rect;
+    s.Run({"xdotool", "mousemove", "--sync", std::to_string(qd1.x + 10), std::to_string(qd1.CentreY()), "click", "3"});
+    s.WaitFor([](const ri::Screen& screen) { return Showing(screen, "&Alterar"); }, "the context menu");
+    s.ClickMenu("&Alterar");
+    s.WaitFor([](const ri::Screen& screen) { return Showing(screen, "&Características ..."); },
+              "the context menu's Alterar submenu, opened by the click");
+    s.ClickMenu("&Características ...");
+    steps::WaitText(s, "Dados do circuito", 1007, "QD1");
+    s.Key("Escape");
+    s.WaitWindowGone("Dados do circuito");
     EXPECT_TRUE(s.ProgramRunning());
 }
 
@@ -255,4 +269,44 @@ TEST(MenuStart, NoGtkComplaintsAtStartOrWhenAProjectOpens) {
             EXPECT_EQ(complaints.size(), atStart) << "the first: " << complaints.at(atStart);
         }
     }
+}
+
+// Every accelerator the sizing programs' menus show, pressed in the main window (the programs share them).
+TEST(MenuKeys, TheAcceleratorsShownInTheMenusWork) {
+    ri::Session s;
+    s.StartWindowManager();
+    const auto project = ExampleProject(s, "lvsize", "exemplo.lvp");
+    s.Launch({"lvsize", {project.string()}});
+    WaitMenuBar(s, kExemplo, "&Circuito");
+    const auto lines = [&] { return s.Settle().ItemsOf(kExemplo, 0).size(); };
+    const std::size_t before = lines();
+    s.Key("Down");
+    s.WaitFor([](const ri::Screen& sc) {
+        for (const ri::Item& i : sc.ItemsOf(kExemplo, 0))
+            if (i.selected) return i.text == "QD1";
+        return false;
+    }, "QD1 selected");
+
+    const std::vector<std::pair<std::string, std::string>> opening = {
+        {"F9", "Vardek - LVSIZE 4.0"}, {"Insert", "Dados do circuito"}, {"Delete", "Lvsize"}, {"ctrl+a", "Abrir"}};
+    for (const auto& [key, window] : opening) {
+        SCOPED_TRACE(key);
+        s.Key(key);
+        s.WaitWindow(window);
+        s.Key("Escape");
+        s.WaitWindowGone(window);
+    }
+    // Copied, pasted on the origin, saved: the file holds the copy.
+    s.Key("ctrl+c Home ctrl+v");
+    s.WaitFor([&](const ri::Screen& sc) { return sc.ItemsOf(kExemplo, 0).size() > before; }, "the pasted circuit");
+    const std::string circuits = ri::QueryValue(project, "SELECT COUNT(*) FROM circuito");
+    s.Key("ctrl+s");
+    s.WaitFor([&](const ri::Screen&) { return ri::QueryValue(project, "SELECT COUNT(*) FROM circuito") != circuits; },
+              "the project saved with the pasted circuit");
+    // A new project, then back to the first with the next-window key.
+    s.Key("ctrl+n");
+    s.WaitWindow("Lvsize - Projeto_LVSIZE_sem_nome");
+    s.Key("ctrl+F6");
+    s.WaitWindow(kExemplo);
+    EXPECT_TRUE(s.ProgramRunning());
 }
