@@ -78,6 +78,26 @@ ri::Screen WaitMenuBar(ri::Session& s, const std::string& title, const std::stri
         "the menu bar of \"" + title + "\"");
 }
 
+// The line of the main window's tree selected.
+void WaitSelected(ri::Session& s, const std::string& title, const std::string& line) {
+    s.WaitFor([&](const ri::Screen& sc) {
+        for (const ri::Item& i : sc.ItemsOf(title, 0))
+            if (i.selected) return i.text == line;
+        return false;
+    }, "\"" + line + "\" selected");
+}
+
+// Lvsize under a window manager on its example project, the first circuit selected with the arrow key.
+std::filesystem::path OpenExampleOnQd1(ri::Session& s) {
+    s.StartWindowManager();
+    const auto project = ExampleProject(s, "lvsize", "exemplo.lvp");
+    s.Launch({"lvsize", {project.string()}});
+    WaitMenuBar(s, kExemplo, "&Circuito");
+    s.Key("Down");
+    WaitSelected(s, kExemplo, "QD1");
+    return project;
+}
+
 // An X property of a window as 32-bit items (empty when the window has none).
 std::vector<unsigned long> Property(unsigned long xid, const char* name, Atom type) {
     std::vector<unsigned long> items;
@@ -142,16 +162,7 @@ void ExpectFramedAsModal(const ri::Screen& sc, const std::string& title) {
 // then an item whose submenu opened by hovering stays open when clicked.
 TEST(MenuClick, ASubmenuOpensWhenItsItemIsClicked) {
     ri::Session s;
-    s.StartWindowManager();
-    const auto project = ExampleProject(s, "lvsize", "exemplo.lvp");
-    s.Launch({"lvsize", {project.string()}});
-    WaitMenuBar(s, kExemplo, "&Circuito");
-    s.Key("Down");
-    s.WaitFor([](const ri::Screen& sc) {
-        for (const ri::Item& i : sc.ItemsOf(kExemplo, 0))
-            if (i.selected) return i.text == "QD1";
-        return false;
-    }, "QD1 selected");
+    OpenExampleOnQd1(s);
 
     s.ClickMenu("&Circuito");
     s.WaitFor([](const ri::Screen& sc) { return Showing(sc, "&Alterar"); }, "the Circuito menu");
@@ -208,11 +219,7 @@ TEST(MenuWindows, ModalWindowsAskForNoMinimizeOrMaximizeButton) {
     WaitMenuBar(s, kProtdev, "&Disjuntor");
     s.ClickItem(kProtdev, 0, "Disjuntores");
     s.Key("Right Down Right Down");
-    s.WaitFor([](const ri::Screen& sc) {
-        for (const ri::Item& i : sc.ItemsOf(kProtdev, 0))
-            if (i.selected) return i.text == "Disjuntor curva B (amostra)";
-        return false;
-    }, "a breaker selected");
+    WaitSelected(s, kProtdev, "Disjuntor curva B (amostra)");
 
     s.ChooseMenu({"&Disjuntor", "&Excluir ..."});
     ri::Screen sc = s.WaitFor([](const ri::Screen& screen) {
@@ -274,18 +281,8 @@ TEST(MenuStart, NoGtkComplaintsAtStartOrWhenAProjectOpens) {
 // Every accelerator the sizing programs' menus show, pressed in the main window (the programs share them).
 TEST(MenuKeys, TheAcceleratorsShownInTheMenusWork) {
     ri::Session s;
-    s.StartWindowManager();
-    const auto project = ExampleProject(s, "lvsize", "exemplo.lvp");
-    s.Launch({"lvsize", {project.string()}});
-    WaitMenuBar(s, kExemplo, "&Circuito");
-    const auto lines = [&] { return s.Settle().ItemsOf(kExemplo, 0).size(); };
-    const std::size_t before = lines();
-    s.Key("Down");
-    s.WaitFor([](const ri::Screen& sc) {
-        for (const ri::Item& i : sc.ItemsOf(kExemplo, 0))
-            if (i.selected) return i.text == "QD1";
-        return false;
-    }, "QD1 selected");
+    const auto project = OpenExampleOnQd1(s);
+    const std::size_t before = s.Settle().ItemsOf(kExemplo, 0).size();
 
     const std::vector<std::pair<std::string, std::string>> opening = {
         {"F9", "Vardek - LVSIZE 4.0"}, {"Insert", "Dados do circuito"}, {"Delete", "Lvsize"}, {"ctrl+a", "Abrir"}};
