@@ -19,8 +19,8 @@ gboolean OnRelease(GtkWidget* menu, GdkEventButton* event, gpointer) {
     GtkWidget* item = gtk_menu_shell_get_selected_item(GTK_MENU_SHELL(menu));
     if (!item || !GTK_IS_MENU_ITEM(item) || !gtk_widget_is_sensitive(item)) return FALSE;
     GtkWidget* submenu = gtk_menu_item_get_submenu(GTK_MENU_ITEM(item));
-    if (!submenu || !PointerOn(item, event->device)) return FALSE;
-    return TRUE;
+    // Handled here, GTK's own handling of the release, which pops the submenu down again, is skipped.
+    return submenu && event->device && PointerOn(item, event->device);
 }
 
 }  // namespace
