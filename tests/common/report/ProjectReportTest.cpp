@@ -109,6 +109,26 @@ TEST_F(ProjectReportTest, RowsFollowTheTreeWithTheirResults)
     EXPECT_NE(text.find("07/03/2024"), std::string::npos);  // creation date of the project row
 }
 
+// The engine stores the design current with two decimals ("%6.2f"); printing it with one more rounding
+// gave 10.4 A on the project report for the 10.4545 A its circuit report prints as 10.5 A.
+TEST_F(ProjectReportTest, TheDesignCurrentIsPrintedAsTheEngineStoredIt)
+{
+    database = env.File("corrente.lvp");
+    std::string sql = ProjectSchemaSql() + ProjectRowSql("Cliente", "Resp.", 1, "");
+    sql += CircuitSql(1, 0, "TUG-1", 1, {}) + CircuitSql(2, 0, "TUG-2", 1, {});
+    sql += "UPDATE circuito SET circuito_corrente_total_regime=10.45 WHERE circuito_sequencial=1;";
+    sql += "UPDATE circuito SET circuito_corrente_total_regime=7.05 WHERE circuito_sequencial=2;";
+    zeltest::MakeDatabase(database, sql);
+
+    std::string text = PdfText(Render());
+    for (const auto& [code, current] : {std::pair{"TUG-1", "10.45"}, std::pair{"TUG-2", "7.05"}}) {
+        size_t start = text.find(std::string(code) + " ");
+        ASSERT_NE(start, std::string::npos) << code;
+        std::string row = text.substr(start, text.find('\n', start) - start);
+        EXPECT_NE(row.find(std::string(" ") + current + " "), std::string::npos) << row;
+    }
+}
+
 TEST_F(ProjectReportTest, AnEmptyProjectPrintsItsHeaderAndSaysSo)
 {
     database = env.File("vazio.lvp");
