@@ -12,12 +12,11 @@
 //   0.527 -> 212.3 A; E 70 mm2 211 A < 212.3, 95 mm2 255 A -> 95 mm2 by capacity. Drop over 800 m, 95 mm2
 //   trefoil R 0.247, X 0.135 ohm/km, pf 0.873: 0.8 x (0.135 x 0.488 + 0.247 x 0.873) x sqrt(3) x 212.3 / 138
 //   = 0.60 %.
+#include "ReportFixtures.h"
 #include "Steps.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -42,19 +41,6 @@ constexpr int kFatorPotencia = 1015;
 constexpr int kPotenciaAparente = 1178;
 constexpr int kCorrenteCurto = 1164;
 constexpr int kTempoCurto = 1165;
-
-std::string TextoPdf(const fs::path& pdf)
-{
-    std::string texto;
-    std::FILE* p = ::popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r");
-    if (!p)
-        return texto;
-    std::array<char, 4096> b{};
-    for (size_t n; (n = std::fread(b.data(), 1, b.size(), p)) > 0;)
-        texto.append(b.data(), n);
-    ::pclose(p);
-    return texto;
-}
 
 std::vector<std::string> Arvore(const ri::Screen& sc, const std::string& janela)
 {
@@ -174,7 +160,7 @@ TEST(MvsizeProjectFlow, FeederWithTwoChildrenSizedReportedEditedClosedAndReopene
     s.WaitFor([&](const ri::Screen&) { return fs::exists(pdf) && fs::file_size(pdf) > 0; }, "the PDF written");
     s.ClickButton(kPrevia, "Fechar");
     s.WaitWindowGone(kPrevia);
-    const std::string texto = TextoPdf(pdf);
+    const std::string texto = reporttest::PdfText(pdf.string());
     for (const char* trecho : {"Relatório do projeto", "ALIM-1", "212.3", "1 x 95 mm²", "0.60", "TR-1", "62.8",
                                "M-1", "150.0", "1 x 50 mm²"})
         EXPECT_NE(texto.find(trecho), std::string::npos) << trecho << " in\n" << texto;
