@@ -183,6 +183,7 @@ BOOL CCalculo::Queda_tensao()
     for (short m = inicial; m <= m_nmax && m > 0; ++m) {
         bool achou = false;
         bool semValores = false;
+        bool excedeu = false;  // a row over the limit ended the walk
         short d = 0;
         float R = 0, X = 0, xc = 0, dv = 0;
         try {
@@ -202,8 +203,10 @@ BOOL CCalculo::Queda_tensao()
                     }
                     const float q = (m_fL / 1000.0f) * (x * sinf + r * cosf) * std::sqrt(3.0f) * m_fI /
                                     static_cast<float>(m) / (10.0f * m_fU);
-                    if (!(q <= m_fQuedaMaxima))
+                    if (!(q <= m_fQuedaMaxima)) {
+                        excedeu = true;
                         break;
+                    }
                     if (s < m_S && m == inicial)
                         break;
                     achou = true;
@@ -228,7 +231,10 @@ BOOL CCalculo::Queda_tensao()
                 return TRUE;
             m_S = d;
             m_n = m;
-            if (m_nCriterio != mvsize::CRITERIO_CURTO)
+            // A walk that met no row over the limit lifted S only to the smallest section the cable is made
+            // in (its drop rows start there): the drop decided nothing.
+            const bool pelaQueda = excedeu || m != inicial;
+            if (pelaQueda && m_nCriterio != mvsize::CRITERIO_CURTO)
                 m_nCriterio = mvsize::CRITERIO_QUEDA;
             if (!Capacidade_corrente())
                 return FALSE;

@@ -70,7 +70,7 @@ void CDisjuntor::OnChange()
     if (!m_ok.IsCreated())
         return;
     UpdateData(TRUE);
-    const bool descricao = !m_descricao.empty();
+    const bool descricao = DescricaoPreenchida(m_descricao);
     const bool tensao = m_tensao.GetValue() > 0;
     SetProtdevValidity(m_descricaoEdit, descricao);
     SetProtdevValidity(m_tensao, tensao);

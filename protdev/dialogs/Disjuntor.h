@@ -15,7 +15,7 @@ public:
     std::vector<CDisjuntor_corrente> m_correntes;  // the records, in list order (loaded, then added)
     BYTE m_codigo = 0;                             // set by the caller for a change; the new code after OK
     BOOL m_bNovo = FALSE;
-    CEditColor m_descricaoEdit;  // 1000, no mask: coloured by whether it is empty
+    CEditColor m_descricaoEdit;  // 1000, no mask: coloured by whether it names anything
     CButton m_pontosCurva;       // 1024
     CButton m_ok;
     CEditColor m_tensao;         // 1025

@@ -62,7 +62,7 @@ void CFusivel::OnChange()
     if (!m_ok.IsCreated())
         return;
     UpdateData(TRUE);
-    const bool descricao = !m_descricao.empty();
+    const bool descricao = DescricaoPreenchida(m_descricao);
     SetProtdevValidity(m_descricaoEdit, descricao);
     m_ok.EnableWindow(m_lista.GetCount() > 0 && descricao && !m_bCargaFalhou);
     const bool selecionada = m_lista.GetCurSel() != LB_ERR;

@@ -15,7 +15,7 @@ public:
     BYTE m_codigo = 0;  // set by the caller for a change; the new code after OK
     BOOL m_bNovo = FALSE;
     std::vector<CFusivel_corrente> m_correntes;  // the records, in list order
-    CEditColor m_descricaoEdit;  // 1000, no mask: coloured by whether it is empty
+    CEditColor m_descricaoEdit;  // 1000, no mask: coloured by whether it names anything
     CButton m_ok;
     CListBox m_lista;            // 1001
     CButton m_excluir;           // 1003

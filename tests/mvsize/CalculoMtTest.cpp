@@ -52,7 +52,7 @@ TEST(CalculoMt, QuedaLevaAProximaSecao)
 // Worked example 3 of worked-examples.md (1000 kVA, 13.8 kV, F1 buried conduits):
 // I = 41.84 A, pf 0.92; method 6 trefoil -> F (2021 F1); Cu 90 C F 10 mm2 = 59 A (Tab. 28), kt soil 30 C =
 // 0.93 (Tab. 31): 41.84 / 0.93 = 44.99 A <= 59 -> 10 mm2 by capacity. The 8,7/15 kV drop table starts at
-// 25 mm2, so the drop walk lifts S to 25 (criterion 2). Short circuit: 10 kA x sqrt(0.5) / 142 = 49.79 mm2:
+// 25 mm2, so the drop walk lifts S to 25 (the drop deciding nothing). Short circuit: 10 kA x sqrt(0.5) / 142 = 49.79 mm2:
 // trunc 49 -> next nominal section 50 -> 1 x 50 mm2 by short circuit, the published answer.
 TEST(CalculoMt, ExemploPublicadoCurtoCircuito)
 {

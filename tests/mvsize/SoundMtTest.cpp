@@ -289,3 +289,23 @@ TEST(SoundMt, QuedaReverificadaComMaisCondutores)
     EXPECT_NEAR(r.queda, 0.2119, 0.0005);
     EXPECT_EQ(mvtest::Valor(a.Linhas(1), "Seção nominal dos condutores:"), "2 x 185 mm²");
 }
+
+// The 8,7/15 kV cable is made from 25 mm2: its drop rows start there. 40 A buried (H, Tab. 28: 10 mm2 64 A)
+// fits 10 mm2, and the drop walk, meeting no row over the limit (25 mm2: R 0.927, X 0.166 ohm/km, pf 0.9,
+// 1 km: 0.4552 %), lifts S to the cable's smallest section. The voltage drop decided nothing: the report must
+// not name it. Short circuit: 1 kA x sqrt(0.25) / 142 = 3.5 mm2.
+TEST(SoundMt, MenorSecaoDoCaboNaoEDecididaPelaQueda)
+{
+    Ambiente a;
+    Circuito c;
+    c.corrente = 40;
+    c.icc = 1;
+    a.Inserir(c);
+    const auto r = a.Calcular(1);
+    ASSERT_TRUE(r.ok) << r.erro;
+    EXPECT_EQ(r.n, 1);
+    EXPECT_EQ(r.S, 25);
+    EXPECT_EQ(r.criterio, mvsize::CRITERIO_CAPACIDADE);
+    EXPECT_NEAR(r.queda, 0.4552, 0.0005);
+    EXPECT_EQ(mvtest::Valor(a.Linhas(1), "Critério de dimensionamento:"), "Capacidade de corrente");
+}
