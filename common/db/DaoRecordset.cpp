@@ -17,9 +17,14 @@ constexpr long kNoCurrentRecord = 3021;
 constexpr long kItemNotFound = 3265;
 constexpr long kUpdateWithoutEdit = 3020;
 
-CDaoException NoCurrentRecord()
+// The file is named: a row missing from a catalogue and one missing from a project call for different
+// remedies.
+CDaoException NoCurrentRecord(const CDaoDatabase* db)
 {
-    return CDaoException(kNoCurrentRecord, "DAO.Recordset", "Não há registro corrente.");
+    const std::string file = db ? db->GetDisplayName() : std::string();
+    return CDaoException(kNoCurrentRecord, "DAO.Recordset",
+                         file.empty() ? std::string("Não há registro corrente.")
+                                      : "Não há registro corrente no arquivo de dados '" + file + "'.");
 }
 
 std::string Upper(const char* s)
@@ -232,7 +237,7 @@ void CDaoRecordset::RequireCurrent() const
 {
     RequireOpen();
     if (m_pos < 0 || m_pos >= static_cast<long>(m_rows.size()))
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
 }
 
 bool CDaoRecordset::IsEOF() const
@@ -251,7 +256,7 @@ void CDaoRecordset::MoveFirst()
 {
     RequireOpen();
     if (m_rows.empty())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     m_pos = 0;
 }
 
@@ -259,7 +264,7 @@ void CDaoRecordset::MoveLast()
 {
     RequireOpen();
     if (m_rows.empty())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     m_pos = static_cast<long>(m_rows.size()) - 1;
 }
 
@@ -267,7 +272,7 @@ void CDaoRecordset::MoveNext()
 {
     RequireOpen();
     if (IsEOF())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     ++m_pos;
 }
 
@@ -275,7 +280,7 @@ void CDaoRecordset::MovePrev()
 {
     RequireOpen();
     if (IsBOF())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     --m_pos;
 }
 

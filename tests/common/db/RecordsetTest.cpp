@@ -152,3 +152,19 @@ TEST_F(Recordsets, ReusedStatementsSeeSchemaChangesAndNewBindings)
     db.Open(dir.File("p.zel"), true);  // nothing left holding the file
     EXPECT_EQ(CDaoRecordsetManual(&db, dbOpenSnapshot, sql, {std::string("C2")}).GetRecordCount(), 1);
 }
+
+// A query that found no row, read all the same (a code in a project that its catalogue lacks): the user is
+// told which file lacks the row.
+TEST_F(Recordsets, NoCurrentRowNamesTheFile)
+{
+    CDaoRecordsetManual rs(&db, dbOpenSnapshot, "SELECT * FROM circuito WHERE circuito_sequencial=9");
+    std::string code;
+    try {
+        rs.GetFieldString("circuito_codigo", code);
+        FAIL() << "read with no current row";
+    } catch (const CDaoException& e) {
+        ASSERT_NE(e.m_pErrorInfo, nullptr);
+        EXPECT_EQ(e.m_pErrorInfo->m_lErrorCode, 3021);
+        EXPECT_EQ(e.m_pErrorInfo->m_strDescription, "Não há registro corrente no arquivo de dados '" + dir.File("p.zel") + "'.");
+    }
+}
