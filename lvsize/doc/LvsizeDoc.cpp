@@ -118,12 +118,18 @@ std::set<std::string> Tabelas(CDaoDatabase& db, const std::string& esquema)
     return nomes;
 }
 
-std::set<std::string> Colunas(CDaoDatabase& db, const std::string& tabela, const std::string& esquema)
+// Each column's name, case folded, with its declared type.
+std::map<std::string, std::string> Colunas(CDaoDatabase& db, const std::string& tabela, const std::string& esquema)
 {
-    std::set<std::string> nomes;
-    for (const std::string& c : db.TableColumns(tabela, esquema))
-        nomes.insert(Dobrado(c));
-    return nomes;
+    std::map<std::string, std::string> colunas;
+    CDaoRecordsetManual rs(&db, dbOpenSnapshot, "SELECT name, type FROM pragma_table_info(?, ?)", {tabela, esquema});
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::string nome, tipo;
+        rs.GetFieldString("name", nome);
+        rs.GetFieldString("type", tipo);
+        colunas.emplace(Dobrado(nome), tipo);
+    }
+    return colunas;
 }
 
 // Puts the database's failures under another name for a scope (a save's failures name its target).
@@ -265,14 +271,22 @@ bool CLvsizeDoc::EsquemaDoPrograma(const std::string& path)
         for (const std::string& t : doPrograma) {
             if (!diferenca.empty())
                 break;
-            const std::set<std::string> arquivo = Colunas(*m_pDatabase, t, "main");
-            const std::set<std::string> programa = Colunas(*m_pDatabase, t, modelo.Alias());
-            for (const std::string& c : programa)
+            const auto arquivo = Colunas(*m_pDatabase, t, "main");
+            const auto programa = Colunas(*m_pDatabase, t, modelo.Alias());
+            for (const auto& [c, tipo] : programa)
                 if (diferenca.empty() && !arquivo.count(c))
                     diferenca = "falta a coluna " + c + " na tabela " + t;
-            for (const std::string& c : arquivo)
+            for (const auto& [c, tipo] : arquivo)
                 if (diferenca.empty() && !programa.count(c))
                     diferenca = "a coluna " + c + " da tabela " + t + " não é de um projeto do " + m_formato.programa;
+            // A column of another type would be read as the program's type and fail at every read.
+            for (const auto& [c, tipo] : programa) {
+                const auto it = arquivo.find(c);
+                if (diferenca.empty() && it != arquivo.end() &&
+                    VariantTypeOfDeclared(it->second.c_str()) != VariantTypeOfDeclared(tipo.c_str()))
+                    diferenca = "a coluna " + c + " da tabela " + t + " é do tipo " +
+                                (it->second.empty() ? std::string("indefinido") : it->second) + ", não " + tipo;
+            }
         }
     }
     if (diferenca.empty())

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <grp.h>
 #include <memory>
+#include <regex>
 #include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -54,6 +55,13 @@ TEST_F(Documento, FilesThatAreNotThisProgramsProjectsAreRefusedAtOpenAndLeftAsTh
     zeltest::MakeDatabase(agenda, "CREATE TABLE contato (nome TEXT); INSERT INTO contato VALUES ('x');");
     const std::string vazio = dir.File("vazio.lvp");
     std::ofstream(vazio).close();
+    // A project whose length column another tool declared as text: every read of it would fail.
+    const std::string tipo = ProjetoComLinhas("tipo.lvp");
+    const std::string criacao = std::regex_replace(
+        zeltest::QueryText(tipo, "SELECT quote(sql) FROM sqlite_master WHERE name='circuito'"),
+        std::regex("circuito_comprimento\\s+SINGLE"), "circuito_comprimento TEXT(50)");
+    zeltest::RunSql(tipo, "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql=" + criacao +
+                              " WHERE name='circuito'; PRAGMA writable_schema=OFF;");
 
     struct Caso {
         std::string arquivo;
@@ -66,6 +74,8 @@ TEST_F(Documento, FilesThatAreNotThisProgramsProjectsAreRefusedAtOpenAndLeftAsTh
         {agenda, false, "não é um projeto do Lvsize"},
         {agenda, true, "não é um projeto do Mvsize"},
         {vazio, false, "está vazio"},
+        {tipo, false, "não é um projeto do Lvsize (a coluna circuito_comprimento da tabela circuito é do tipo "
+                      "TEXT(50), não SINGLE)"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.arquivo);
