@@ -27,6 +27,15 @@ CDaoException NoCurrentRecord(const CDaoDatabase* db)
                                       : "Não há registro corrente no arquivo de dados '" + file + "'.");
 }
 
+// A column the file lacks (a catalogue another tool rewrote): the file is named.
+CDaoException ItemNotFound(const CDaoDatabase* db, const std::string& name)
+{
+    const std::string file = db ? db->GetDisplayName() : std::string();
+    return CDaoException(kItemNotFound, "DAO.Fields",
+                         "Campo '" + name + "' inexistente" +
+                             (file.empty() ? std::string(".") : " no arquivo de dados '" + file + "'."));
+}
+
 std::string Upper(const char* s)
 {
     std::string out;
@@ -311,7 +320,7 @@ COleVariant CDaoRecordset::GetFieldValue(const std::string& name) const
     RequireOpen();
     const int index = ColumnIndex(name);
     if (index < 0)
-        throw CDaoException(kItemNotFound, "DAO.Fields", "Campo '" + name + "' inexistente.");
+        throw ItemNotFound(m_pDatabase, name);
     if (m_editMode != EditMode::none)
         return m_buffer[static_cast<size_t>(index)];
     RequireCurrent();
@@ -343,7 +352,7 @@ void CDaoRecordset::SetFieldValue(const std::string& name, const COleVariant& va
     RequireOpen();
     const int index = ColumnIndex(name);
     if (index < 0)
-        throw CDaoException(kItemNotFound, "DAO.Fields", "Campo '" + name + "' inexistente.");
+        throw ItemNotFound(m_pDatabase, name);
     if (m_editMode == EditMode::none)
         throw CDaoException(kUpdateWithoutEdit, "DAO.Field", "Alteração de campo sem Edit ou AddNew.");
     m_buffer[static_cast<size_t>(index)] = value;

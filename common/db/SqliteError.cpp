@@ -30,6 +30,17 @@ std::string NameOf(sqlite3* db)
     return file ? file : "";
 }
 
+// The engine's texts for a table or column the file lacks (a file another tool rewrote), in Portuguese.
+std::string EngineText(const std::string& text)
+{
+    static const std::pair<const char*, const char*> known[] = {{"no such column: ", "não existe a coluna "},
+                                                                {"no such table: ", "não existe a tabela "}};
+    for (const auto& [english, portuguese] : known)
+        if (text.starts_with(english))
+            return portuguese + text.substr(std::char_traits<char>::length(english));
+    return text;
+}
+
 std::string Describe(int rc, int systemError, const std::string& engineText, const std::string& subject)
 {
     const std::string about = subject.empty() ? "" : " '" + subject + "'";
@@ -66,7 +77,7 @@ std::string Describe(int rc, int systemError, const std::string& engineText, con
     case SQLITE_TOOBIG:
         return "Um valor é grande demais para o arquivo de dados" + about + ".";
     default:
-        return "Erro no arquivo de dados" + about + ": " + engineText;
+        return "Erro no arquivo de dados" + about + ": " + EngineText(engineText);
     }
 }
 

@@ -168,3 +168,25 @@ TEST_F(Recordsets, NoCurrentRowNamesTheFile)
         EXPECT_EQ(e.m_pErrorInfo->m_strDescription, "Não há registro corrente no arquivo de dados '" + dir.File("p.zel") + "'.");
     }
 }
+
+// A catalogue another tool rewrote lacks a table or a column the programs read: the user is told which, in
+// Portuguese, with the file.
+TEST_F(Recordsets, WhatTheFileLacksIsToldInPortugueseNamingTheFile)
+{
+    const std::string arquivo = "'" + dir.File("p.zel") + "'";
+    auto descricao = [](const std::function<void()>& f) -> std::string {
+        try {
+            f();
+        } catch (const CDaoException& e) {
+            return e.m_pErrorInfo ? e.m_pErrorInfo->m_strDescription : "(sem descrição)";
+        }
+        return "(nenhum erro)";
+    };
+    EXPECT_EQ(descricao([&] { CDaoRecordsetManual(&db, dbOpenSnapshot, "SELECT * FROM sistema"); }),
+              "Erro no arquivo de dados " + arquivo + ": não existe a tabela sistema");
+    EXPECT_EQ(descricao([&] { CDaoRecordsetManual(&db, dbOpenSnapshot, "SELECT circuito_pai FROM circuito"); }),
+              "Erro no arquivo de dados " + arquivo + ": não existe a coluna circuito_pai");
+    CDaoRecordsetManual rs(&db, dbOpenSnapshot, "SELECT * FROM circuito");
+    EXPECT_EQ(descricao([&] { rs.GetFieldValue("circuito_pai"); }),
+              "Campo 'circuito_pai' inexistente no arquivo de dados " + arquivo + ".");
+}
