@@ -215,3 +215,27 @@ TEST(Mensagens, ADamagedLoadValueStopsTheSizingNamingFileAndField)
         EXPECT_NE(texto.find(caso.coluna), std::string::npos) << texto;
     }
 }
+
+// A cable row of a damaged catalogue without its short-circuit constant: the sizing stops naming the
+// catalogue, instead of printing "inf" and "nan" as the cable's limits.
+TEST(Mensagens, ACableWithoutItsShortCircuitConstantStopsNamingTheCatalogue)
+{
+    for (const char* valor : {"NULL", "0", "-115"}) {
+        SCOPED_TRACE(valor);
+        Ambiente a("", std::string("UPDATE cabo SET cabo_constante_curto_circuito=") + valor + ";");
+        Circuito c;
+        c.corrente = 15;
+        a.Inserir(c);
+
+        const Calculo r = a.Calcular(c.seq);
+
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.erro, "Database error.");
+        EXPECT_TRUE(a.Linhas(c.seq).empty());
+        ASSERT_EQ(a.mensagens.shown.size(), 1u);
+        EXPECT_NE(a.mensagens.shown[0].text.find("'" + a.dir.File("ZelBt01.zel") + "' está danificado: o cabo 1 tem a "
+                                                 "constante de curto-circuito"),
+                  std::string::npos)
+            << a.mensagens.shown[0].text;
+    }
+}
