@@ -32,6 +32,8 @@ constexpr long kNaoEProjeto = 3343;
 constexpr long kEmUso = 3196;
 constexpr long kSomenteLeitura = 3051;
 constexpr long kDanificado = 3049;
+// The engine's primary code of a constraint that failed.
+constexpr long kRestricao = 19;
 
 // How many circuit codes a message lists before it only counts the rest.
 constexpr size_t kCodigosListados = 20;
@@ -297,6 +299,63 @@ bool CLvsizeDoc::EsquemaDoPrograma(const std::string& path)
     return false;
 }
 
+// A file another tool wrote may lack the template's indexes and triggers (a deleted circuit would leave its
+// loads behind, two circuits could share a key) or bring its own (a trigger could change or refuse what the
+// program writes). The working copy gets the template's and no others; the user's file is not touched.
+bool CLvsizeDoc::EstruturaDoModelo(const std::string& path)
+{
+    std::error_code ec;
+    if (m_strTemplateFile.empty() || !fs::is_regular_file(m_strTemplateFile, ec))
+        return true;
+    struct Objeto {
+        std::string tipo, nome, sql;
+        bool operator==(const Objeto&) const = default;
+    };
+    const auto ler = [&](const std::string& esquema) {
+        std::vector<Objeto> objetos;
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot,
+                               "SELECT type,name,sql FROM " + esquema +
+                                   ".sqlite_master WHERE type IN ('index','trigger') AND sql IS NOT NULL",
+                               {});
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            Objeto o;
+            rs.GetFieldString("type", o.tipo);
+            rs.GetFieldString("name", o.nome);
+            rs.GetFieldString("sql", o.sql);
+            objetos.push_back(std::move(o));
+        }
+        return objetos;
+    };
+    std::vector<Objeto> doArquivo, doModelo;
+    {
+        CDaoAttachment modelo(*m_pDatabase, m_strTemplateFile);
+        doArquivo = ler("main");
+        doModelo = ler(modelo.Alias());
+    }
+    const auto tem = [](const std::vector<Objeto>& v, const Objeto& o) {
+        return std::find(v.begin(), v.end(), o) != v.end();
+    };
+    try {
+        CDaoTransaction trans(*m_pDatabase);
+        for (const Objeto& o : doArquivo)
+            if (!tem(doModelo, o))
+                m_pDatabase->Execute(std::string(o.tipo == "index" ? "DROP INDEX " : "DROP TRIGGER ") + "main.\"" +
+                                     o.nome + "\"");
+        for (const Objeto& o : doModelo)
+            if (!tem(doArquivo, o))
+                m_pDatabase->Execute(o.sql);
+        trans.Commit();
+    } catch (CDaoException& e) {
+        if (!e.m_pErrorInfo || (e.m_pErrorInfo->m_lErrorCode & 0xFF) != kRestricao)
+            throw;
+        RelatarDados("OnOpenDocument", kDanificado,
+                     "O projeto '" + path + "' está danificado: há circuitos com a mesma chave "
+                     "(circuito_sequencial). Nada foi aberto.");
+        return false;
+    }
+    return true;
+}
+
 void CLvsizeDoc::VerificarArvore(const std::string& path)
 {
     struct Linha {
@@ -403,7 +462,7 @@ int CLvsizeDoc::OnOpenDocument(const std::string& path)
     try {
         db->Open(temp, false, false, "");
         TuneWorkingCopy(*db);
-        if (EsquemaDoPrograma(path)) {
+        if (EsquemaDoPrograma(path) && EstruturaDoModelo(path)) {
             // Texts the earlier programs wrote in the Windows code page: UTF-8 from here on.
             db->ConvertLegacyText();
             VerificarArvore(path);

@@ -164,6 +164,48 @@ TEST_F(Documento, AReadOnlyProjectIsWorkedOnAWritableCopyAndNeverSavedOver)
     EXPECT_EQ(zeltest::QueryText(outra, "SELECT circuito_codigo FROM circuito WHERE circuito_sequencial=9"), "NOVO");
 }
 
+// A project another tool wrote without the template's triggers and indexes, or with triggers of its own:
+// the working copy gets the template's and only those (the user's file stays as it was), so a deleted
+// circuit takes its loads along and nothing the file brought changes what the program writes. Keys that
+// the template's unique index cannot hold are a damaged project, refused by name.
+TEST_F(Documento, TheWorkingCopyHasTheTemplatesTriggersAndIndexesAndNoOthers)
+{
+    const std::string obra = ProjetoComLinhas("outra-ferramenta.lvp");
+    zeltest::RunSql(obra, "DROP TRIGGER circuito_exclui; DROP INDEX circuito_chave;"
+                          "CREATE TRIGGER hostil AFTER UPDATE ON circuito BEGIN "
+                          "UPDATE circuito SET secao_nominal=1.5; END;");
+    const std::string antes = zeltest::ReadFile(obra);
+    {
+        CLvsizeDoc doc;
+        doc.m_strTemplateFile = modelo;
+        ASSERT_TRUE(doc.OnOpenDocument(obra));
+        EXPECT_TRUE(mensagens.shown.empty());
+        CDaoDatabase& db = *doc.m_pDatabase;
+        db.Execute("UPDATE circuito SET secao_nominal=25 WHERE circuito_sequencial=1");
+        db.Execute("DELETE FROM circuito WHERE circuito_sequencial=2");
+        const std::string copia = db.GetName();
+        EXPECT_EQ(zeltest::QueryText(copia, "SELECT secao_nominal FROM circuito WHERE circuito_sequencial=1"), "25");
+        EXPECT_EQ(zeltest::QueryText(copia, "SELECT COUNT(*) FROM carga"), "0") << "the loads went with their circuit";
+        EXPECT_THROW(db.Execute("INSERT INTO circuito(circuito_sequencial,circuito_codigo) VALUES (1,'OUTRO')"),
+                     CDaoException);
+    }
+    EXPECT_TRUE(zeltest::ReadFile(obra) == antes) << "the file as it was";
+
+    const std::string repetida = ProjetoComLinhas("repetida.lvp");
+    zeltest::RunSql(repetida, "DROP INDEX circuito_chave; INSERT INTO circuito(circuito_sequencial,circuito_codigo) "
+                              "VALUES (1,'DUPLO');");
+    const std::string antesRepetida = zeltest::ReadFile(repetida);
+    CLvsizeDoc doc;
+    doc.m_strTemplateFile = modelo;
+    EXPECT_FALSE(doc.OnOpenDocument(repetida));
+    ASSERT_EQ(mensagens.shown.size(), 1u);
+    EXPECT_TRUE(Contem(mensagens.shown[0].text, "O projeto '" + repetida + "' está danificado")) << mensagens.shown[0].text;
+    EXPECT_TRUE(Contem(mensagens.shown[0].text, "mesma chave")) << mensagens.shown[0].text;
+    EXPECT_EQ(doc.m_pDatabase, nullptr);
+    EXPECT_TRUE(zeltest::ReadFile(repetida) == antesRepetida);
+    EXPECT_EQ(Temporarios(), 0);
+}
+
 TEST_F(Documento, CircuitsTheTreeCannotShowAreReportedOnceAtOpenByCode)
 {
     const std::string obra =
