@@ -299,6 +299,24 @@ bool CLvsizeDoc::EsquemaDoPrograma(const std::string& path)
     return false;
 }
 
+// Damage the engine meets only where it reads (a page cut short, a flipped byte in an index) would otherwise
+// show up later, in the middle of the user's work, or fail the save that should keep it: it is looked for
+// once, at open.
+bool CLvsizeDoc::ArquivoInteiro(const std::string& path)
+{
+    std::string resultado;
+    {
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot, "PRAGMA quick_check(1)", {});
+        if (!rs.IsEOF())
+            rs.GetFieldString("quick_check", resultado);
+    }
+    if (resultado == "ok")
+        return true;
+    RelatarDados("OnOpenDocument", kDanificado,
+                 "O projeto '" + path + "' está danificado: a estrutura do arquivo não confere. Nada foi aberto.");
+    return false;
+}
+
 // A file another tool wrote may lack the template's indexes and triggers (a deleted circuit would leave its
 // loads behind, two circuits could share a key) or bring its own (a trigger could change or refuse what the
 // program writes). The working copy gets the template's and no others; the user's file is not touched.
@@ -462,7 +480,7 @@ int CLvsizeDoc::OnOpenDocument(const std::string& path)
     try {
         db->Open(temp, false, false, "");
         TuneWorkingCopy(*db);
-        if (EsquemaDoPrograma(path) && EstruturaDoModelo(path)) {
+        if (EsquemaDoPrograma(path) && ArquivoInteiro(path) && EstruturaDoModelo(path)) {
             // Texts the earlier programs wrote in the Windows code page: UTF-8 from here on.
             db->ConvertLegacyText();
             VerificarArvore(path);

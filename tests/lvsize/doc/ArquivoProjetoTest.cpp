@@ -68,12 +68,23 @@ TEST_F(Documento, FilesThatAreNotThisProgramsProjectsAreRefusedAtOpenAndLeftAsTh
         bool mvsize;
         const char* motivo;
     };
+    // A project whose circuit page lists free space where rows are: it reads well, and the next write to that
+    // page could overwrite circuits.
+    const std::string livre = ProjetoComLinhas("espaco-livre.lvp");
+    {
+        const long pagina = std::stol(zeltest::QueryText(livre, "SELECT rootpage FROM sqlite_master WHERE name='circuito'"));
+        const long tamanho = std::stol(zeltest::QueryText(livre, "PRAGMA page_size"));
+        std::fstream f(livre, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp((pagina - 1) * tamanho + 1);  // the page's first free block
+        f.put('\x0f');
+    }
     const Caso casos[] = {
         {lvp, true, "não é um projeto do Mvsize"},
         {mvp, false, "não é um projeto do Lvsize"},
         {agenda, false, "não é um projeto do Lvsize"},
         {agenda, true, "não é um projeto do Mvsize"},
         {vazio, false, "está vazio"},
+        {livre, false, "está danificado: a estrutura do arquivo não confere"},
         {tipo, false, "não é um projeto do Lvsize (a coluna circuito_comprimento da tabela circuito é do tipo "
                       "TEXT(50), não SINGLE)"},
     };
