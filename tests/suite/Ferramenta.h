@@ -7,15 +7,19 @@
 //
 // One line per case that failed, and the counts at the end. Exit status: 0 when no case failed.
 
-#include "Rodada.h"
+#include "Veredito.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <functional>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -67,9 +71,17 @@ inline std::vector<Dano> DanosEmpresa()
 
 }  // namespace detalhe
 
-template <class Shell>
-int Principal(int argc, char** argv, const Arquivos& arquivos)
+// One program as the driver runs it: the undamaged files (given to the callback while they exist, for the
+// damage to be drawn from them), and one run of the program on a damaged copy (null: none).
+struct Programa {
+    Arquivos arquivos;
+    std::function<void(const std::function<void(Alvo, const std::string& original)>&)> originais;
+    std::function<Resultado(Alvo, const Dano*)> rodar;
+};
+
+inline int Executar(const Programa& programa, int argc, char** argv)
 {
+    const Arquivos& arquivos = programa.arquivos;
     std::string alvoPedido = "todos", filtro, caso;
     unsigned semente = 20261210;
     int inversoes = 200, cortes = 40, processos = 8, tempo = 60;
@@ -97,30 +109,25 @@ int Principal(int argc, char** argv, const Arquivos& arquivos)
         }
     }
 
-    // The undamaged files the cases start from, made as the runs make them.
     std::vector<detalhe::Caso> casos;
-    {
-        Shell s;
-        const std::string projeto = s.Exemplo(arquivos.projeto);
-        const std::string catalogo = s.programa + "/" + arquivos.catalogo;
-        auto juntar = [&](Alvo a, std::vector<Dano> danos) {
-            if (alvoPedido != "todos" && alvoPedido != detalhe::NomeAlvo(a))
-                return;
-            for (Dano& d : danos)
-                casos.push_back({a, std::move(d)});
-        };
-        juntar(Alvo::projeto, DeBytes(std::filesystem::file_size(projeto), semente, inversoes, cortes));
-        juntar(Alvo::projeto, DeSql(projeto));
-        juntar(Alvo::catalogo, DeBytes(std::filesystem::file_size(catalogo), semente + 1, inversoes, cortes));
-        juntar(Alvo::catalogo, DeSql(catalogo));
-        juntar(Alvo::empresa, detalhe::DanosEmpresa());
-    }
+    programa.originais([&](Alvo a, const std::string& original) {
+        if (alvoPedido != "todos" && alvoPedido != detalhe::NomeAlvo(a))
+            return;
+        std::vector<Dano> danos = a == Alvo::empresa ? detalhe::DanosEmpresa()
+                                                     : DeBytes(std::filesystem::file_size(original),
+                                                               semente + static_cast<unsigned>(a), inversoes, cortes);
+        if (a != Alvo::empresa)
+            for (Dano& d : DeSql(original))
+                danos.push_back(std::move(d));
+        for (Dano& d : danos)
+            casos.push_back({a, std::move(d)});
+    });
     std::erase_if(casos, [&](const detalhe::Caso& c) {
         const std::string nome = std::string(detalhe::NomeAlvo(c.alvo)) + "/" + c.dano.nome;
         return (!caso.empty() && nome != caso) || (!filtro.empty() && nome.find(filtro) == std::string::npos);
     });
 
-    const Resultado original = Rodar<Shell>(arquivos, Alvo::projeto, nullptr);
+    const Resultado original = programa.rodar(Alvo::projeto, nullptr);
     std::fprintf(stderr, "%zu casos; sem danos: %s\n", casos.size(), original.assinatura.c_str());
 
     struct Filho {
@@ -170,8 +177,8 @@ int Principal(int argc, char** argv, const Arquivos& arquivos)
                 ::close(tubo[0]);
                 ::alarm(static_cast<unsigned>(tempo));
                 const detalhe::Caso& c = casos[proximo];
-                const Resultado r = Rodar<Shell>(arquivos, c.alvo, &c.dano);
-                const std::string nomeArquivo = c.alvo == Alvo::projeto ? arquivos.projeto : arquivos.catalogo;
+                const Resultado r = programa.rodar(c.alvo, &c.dano);
+                const std::string nomeArquivo = c.alvo == Alvo::catalogo ? arquivos.catalogo : arquivos.projeto;
                 const std::vector<std::string> f = Falhas(r, nomeArquivo, arquivos.catalogo, original, c.alvo);
                 std::string linha;
                 for (const std::string& x : f)

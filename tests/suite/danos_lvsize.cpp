@@ -1,6 +1,6 @@
 // danos_lvsize: Lvsize given damaged copies of its example project, its catalogue and the company file
 // (Ferramenta.h says how to run it). A tool beside the tests, run by hand, best on the sanitizers' build.
-#include "Ferramenta.h"
+#include "Rodada.h"
 #include "ShellFixture.h"
 
 int main(int argc, char** argv)
