@@ -317,6 +317,45 @@ bool CLvsizeDoc::ArquivoInteiro(const std::string& path)
     return false;
 }
 
+// A file another tool wrote may hold no value where the template requires one. It would open and be worked
+// on, and then every save would be refused, with the user's work in it: it is refused now, by name.
+bool CLvsizeDoc::ValoresObrigatorios(const std::string& path)
+{
+    std::error_code ec;
+    if (m_strTemplateFile.empty() || !fs::is_regular_file(m_strTemplateFile, ec))
+        return true;
+    std::vector<std::pair<std::string, std::string>> obrigatorios;  // table, column
+    {
+        CDaoAttachment modelo(*m_pDatabase, m_strTemplateFile);
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot,
+                               "SELECT m.name AS tabela, c.name AS coluna FROM " + modelo.Alias() +
+                                   ".sqlite_master m, pragma_table_info(m.name, ?) c WHERE m.type='table' AND "
+                                   "m.name NOT LIKE 'sqlite%' AND c.\"notnull\"",
+                               {modelo.Alias()});
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::string tabela, coluna;
+            rs.GetFieldString("tabela", tabela);
+            rs.GetFieldString("coluna", coluna);
+            obrigatorios.emplace_back(tabela, coluna);
+        }
+    }
+    for (const auto& [tabela, coluna] : obrigatorios) {
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot,
+                               "SELECT count(*) AS n FROM main.\"" + tabela + "\" WHERE \"" + coluna + "\" IS NULL",
+                               {});
+        long n = 0;
+        rs.GetFieldLong("n", n);
+        if (n == 0)
+            continue;
+        RelatarDados("OnOpenDocument", kDanificado,
+                     FormatC("O projeto '%s' está danificado: %ld linha(s) da tabela %s sem valor na coluna %s, que "
+                             "todo projeto tem. Nada foi aberto.",
+                             path.c_str(), n, tabela.c_str(), coluna.c_str()));
+        return false;
+    }
+    return true;
+}
+
 // A file another tool wrote may lack the template's indexes and triggers (a deleted circuit would leave its
 // loads behind, two circuits could share a key) or bring its own (a trigger could change or refuse what the
 // program writes). The working copy gets the template's and no others; the user's file is not touched.
@@ -480,7 +519,7 @@ int CLvsizeDoc::OnOpenDocument(const std::string& path)
     try {
         db->Open(temp, false, false, "");
         TuneWorkingCopy(*db);
-        if (EsquemaDoPrograma(path) && ArquivoInteiro(path) && EstruturaDoModelo(path)) {
+        if (EsquemaDoPrograma(path) && ArquivoInteiro(path) && ValoresObrigatorios(path) && EstruturaDoModelo(path)) {
             // Texts the earlier programs wrote in the Windows code page: UTF-8 from here on.
             db->ConvertLegacyText();
             VerificarArvore(path);

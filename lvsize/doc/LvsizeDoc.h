@@ -60,6 +60,8 @@ private:
     bool EsquemaDoPrograma(const std::string& path);
     // The file's pages hold together (damage the engine meets only where it reads).
     bool ArquivoInteiro(const std::string& path);
+    // Every value the template requires is there (else no save could ever write the project).
+    bool ValoresObrigatorios(const std::string& path);
     // The template's indexes and triggers, and only those, in the working copy.
     bool EstruturaDoModelo(const std::string& path);
     // Circuits the tree cannot show (parent missing, or a loop of parents): reported once, by code.

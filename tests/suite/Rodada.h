@@ -79,7 +79,12 @@ Resultado Rodar(const Arquivos& arquivos, Alvo alvo, const Dano* dano)
             r.assinatura = std::string("(ilegível: ") + e.what() + ")";
         }
     }
-    // A project changed by the sizing is not saved: the exit leaves it as the user had it.
+    // What the user worked on can be kept: saved under another name (the user's file stays as it was).
+    if (r.aberto) {
+        const std::string outro = s.dir.File("salvo-" + arquivos.projeto);
+        r.salvo = s.Doc().OnSaveDocument(outro) != FALSE;
+    }
+    // A project changed by the sizing is not saved over: the exit leaves it as the user had it.
     s.app.ExitInstance();
     for (const auto& m : s.host.messages)
         r.mensagens.push_back({m.text, (m.type & MB_ICON_MASK) == MB_ICONERROR});

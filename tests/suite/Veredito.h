@@ -18,6 +18,7 @@ struct Resultado {
     bool aberto = false;
     bool projetoAlterado = false;  // the user's project file is not what it was before the program ran
     bool catalogoAlterado = false;
+    bool salvo = true;             // an opened project could be saved under another name
     int copias = 0;                // working copies left in the temporary folder after the exit
     std::string assinatura;        // calculated:n:section of every circuit, in stored order
     bool valorInvalidoNoRelatorio = false;  // "nan" or "inf" in a report line
@@ -79,6 +80,8 @@ inline std::vector<std::string> Falhas(const Resultado& r, const std::string& no
     }
     if (alvo == Alvo::projeto && !r.aberto && !erroMostrado)
         f.push_back("o projeto não abriu e nenhum erro foi mostrado");
+    if (r.aberto && !r.salvo)
+        f.push_back("o projeto abriu mas não pôde ser salvo: o trabalho do usuário se perderia");
     if (r.valorInvalidoNoRelatorio)
         f.push_back("nan ou inf num relatório");
     if (r.aberto && r.mensagens.empty() && r.assinatura != original.assinatura)

@@ -78,6 +78,16 @@ TEST_F(Documento, FilesThatAreNotThisProgramsProjectsAreRefusedAtOpenAndLeftAsTh
         f.seekp((pagina - 1) * tamanho + 1);  // the page's first free block
         f.put('\x0f');
     }
+    // A project another tool wrote without a circuit's code: it would open, and no save could keep it.
+    const std::string semCodigo = ProjetoComLinhas("sem-codigo.lvp");
+    zeltest::RunSql(semCodigo,
+                    "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql=" +
+                        std::regex_replace(zeltest::QueryText(semCodigo, "SELECT quote(sql) FROM sqlite_master WHERE "
+                                                                         "name='circuito'"),
+                                           std::regex("circuito_codigo(\\s+)TEXT\\(24\\) NOT NULL"),
+                                           "circuito_codigo TEXT(24)") +
+                        " WHERE name='circuito'; PRAGMA writable_schema=OFF;");
+    zeltest::RunSql(semCodigo, "UPDATE circuito SET circuito_codigo=NULL WHERE circuito_sequencial=2");
     const Caso casos[] = {
         {lvp, true, "não é um projeto do Mvsize"},
         {mvp, false, "não é um projeto do Lvsize"},
@@ -85,6 +95,7 @@ TEST_F(Documento, FilesThatAreNotThisProgramsProjectsAreRefusedAtOpenAndLeftAsTh
         {agenda, true, "não é um projeto do Mvsize"},
         {vazio, false, "está vazio"},
         {livre, false, "está danificado: a estrutura do arquivo não confere"},
+        {semCodigo, false, "está danificado: 1 linha(s) da tabela circuito sem valor na coluna circuito_codigo"},
         {tipo, false, "não é um projeto do Lvsize (a coluna circuito_comprimento da tabela circuito é do tipo "
                       "TEXT(50), não SINGLE)"},
     };
