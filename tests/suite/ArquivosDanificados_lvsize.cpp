@@ -20,6 +20,7 @@ TEST(ArquivosDanificados, LvsizeOpensOrRefusesEachNamingItAndChangesNoFile)
              "valor:nulo:circuito.sistema_codigo:primeira",
              "valor:nao_utf8:circuito.circuito_codigo:primeira",
              "coluna_removida:circuito.circuito_comprimento",
+             "valor:nulo:circuito.circuito_codigo:primeira",  // opened, and then no save could keep it
          },
          {
              "valor:nulo:cabo.cabo_constante_curto_circuito:todas",  // printed inf and nan

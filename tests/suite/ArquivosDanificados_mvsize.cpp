@@ -16,6 +16,7 @@ TEST(ArquivosDanificados, MvsizeOpensOrRefusesEachNamingItAndChangesNoFile)
              "gatilhos_removidos",
              "valor:texto:circuito.circuito_comprimento:primeira",
              "valor:nao_utf8:circuito.circuito_codigo:primeira",
+             "valor:nulo:circuito.circuito_codigo:primeira",  // opened, and then no save could keep it
          },
          {
              "coluna_renomeada:cabo.cabo_codigo",
