@@ -24,26 +24,26 @@ struct Tabela {
     std::vector<Coluna> colunas;
 };
 
-std::string Aspas(const std::string& nome)
+// Between quotes, each quote doubled: an identifier ('"') or a text literal ('\'').
+std::string Citar(const std::string& texto, char aspa)
 {
-    std::string out = "\"";
-    for (char c : nome) {
-        if (c == '"')
-            out += '"';
+    std::string out(1, aspa);
+    for (char c : texto) {
+        if (c == aspa)
+            out += aspa;
         out += c;
     }
-    return out + "\"";
+    return out + aspa;
+}
+
+std::string Aspas(const std::string& nome)
+{
+    return Citar(nome, '"');
 }
 
 std::string Literal(const std::string& texto)
 {
-    std::string out = "'";
-    for (char c : texto) {
-        if (c == '\'')
-            out += '\'';
-        out += c;
-    }
-    return out + "'";
+    return Citar(texto, '\'');
 }
 
 class Conexao {

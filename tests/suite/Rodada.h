@@ -29,17 +29,10 @@ Resultado Rodar(const Arquivos& arquivos, Alvo alvo, const Dano* dano)
     Shell s;
     const std::string projeto = s.Exemplo(arquivos.projeto);
     const std::string catalogo = s.programa + "/" + arquivos.catalogo;
-    if (dano) {
-        const std::string alvoArquivo =
-            alvo == Alvo::projeto ? projeto : alvo == Alvo::catalogo ? catalogo : s.programa + "/empresa.zel";
-        try {
-            dano->aplicar(alvoArquivo);
-        } catch (const std::exception& e) {
-            r.aplicado = false;
-            r.erroAoDanificar = e.what();
-            return r;
-        }
-    }
+    const std::string alvoArquivo =
+        alvo == Alvo::projeto ? projeto : alvo == Alvo::catalogo ? catalogo : s.programa + "/empresa.zel";
+    if (!Aplicar(dano, alvoArquivo, r))
+        return r;
     const std::string antesProjeto = Conteudo(projeto);
     const std::string antesCatalogo = Conteudo(catalogo);
 

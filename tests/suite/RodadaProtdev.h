@@ -26,15 +26,8 @@ inline Resultado RodarProtdev(const Dano* dano)
     zeltest::ScopedCurrentDir cwd(dir.Path());
     const std::string biblioteca = dir.File("ZelBt01.zel");
     std::filesystem::copy_file(std::string(ZEL_DATA_DIR) + "/ZelBt01.zel", biblioteca);
-    if (dano) {
-        try {
-            dano->aplicar(biblioteca);
-        } catch (const std::exception& e) {
-            r.aplicado = false;
-            r.erroAoDanificar = e.what();
-            return r;
-        }
-    }
+    if (!Aplicar(dano, biblioteca, r))
+        return r;
     const std::string antes = Conteudo(biblioteca);
     FixedClock relogio{{2026, 12, 10, 11, 30, 0}};
     CAppContext contexto;

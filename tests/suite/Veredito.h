@@ -35,6 +35,21 @@ struct Arquivos {
     std::string catalogo;  // the catalogue's name in the program folder ("ZelBt01.zel")
 };
 
+// Damages the file (none: leaves it); false, with the reason in the result, when the damage cannot be made.
+inline bool Aplicar(const Dano* dano, const std::string& arquivo, Resultado& r)
+{
+    if (!dano)
+        return true;
+    try {
+        dano->aplicar(arquivo);
+        return true;
+    } catch (const std::exception& e) {
+        r.aplicado = false;
+        r.erroAoDanificar = e.what();
+        return false;
+    }
+}
+
 // Words of the engine's own (English) texts that must never reach a Portuguese user.
 inline bool TextoEmIngles(const std::string& texto)
 {
