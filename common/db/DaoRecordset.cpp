@@ -17,9 +17,23 @@ constexpr long kNoCurrentRecord = 3021;
 constexpr long kItemNotFound = 3265;
 constexpr long kUpdateWithoutEdit = 3020;
 
-CDaoException NoCurrentRecord()
+// The file is named: a row missing from a catalogue and one missing from a project call for different
+// remedies.
+CDaoException NoCurrentRecord(const CDaoDatabase* db)
 {
-    return CDaoException(kNoCurrentRecord, "DAO.Recordset", "Não há registro corrente.");
+    const std::string file = db ? db->GetDisplayName() : std::string();
+    return CDaoException(kNoCurrentRecord, "DAO.Recordset",
+                         file.empty() ? std::string("Não há registro corrente.")
+                                      : "Não há registro corrente no arquivo de dados '" + file + "'.");
+}
+
+// A column the file lacks (a catalogue another tool rewrote): the file is named.
+CDaoException ItemNotFound(const CDaoDatabase* db, const std::string& name)
+{
+    const std::string file = db ? db->GetDisplayName() : std::string();
+    return CDaoException(kItemNotFound, "DAO.Fields",
+                         "Campo '" + name + "' inexistente" +
+                             (file.empty() ? std::string(".") : " no arquivo de dados '" + file + "'."));
 }
 
 std::string Upper(const char* s)
@@ -232,7 +246,7 @@ void CDaoRecordset::RequireCurrent() const
 {
     RequireOpen();
     if (m_pos < 0 || m_pos >= static_cast<long>(m_rows.size()))
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
 }
 
 bool CDaoRecordset::IsEOF() const
@@ -251,7 +265,7 @@ void CDaoRecordset::MoveFirst()
 {
     RequireOpen();
     if (m_rows.empty())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     m_pos = 0;
 }
 
@@ -259,7 +273,7 @@ void CDaoRecordset::MoveLast()
 {
     RequireOpen();
     if (m_rows.empty())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     m_pos = static_cast<long>(m_rows.size()) - 1;
 }
 
@@ -267,7 +281,7 @@ void CDaoRecordset::MoveNext()
 {
     RequireOpen();
     if (IsEOF())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     ++m_pos;
 }
 
@@ -275,7 +289,7 @@ void CDaoRecordset::MovePrev()
 {
     RequireOpen();
     if (IsBOF())
-        throw NoCurrentRecord();
+        throw NoCurrentRecord(m_pDatabase);
     --m_pos;
 }
 
@@ -306,7 +320,7 @@ COleVariant CDaoRecordset::GetFieldValue(const std::string& name) const
     RequireOpen();
     const int index = ColumnIndex(name);
     if (index < 0)
-        throw CDaoException(kItemNotFound, "DAO.Fields", "Campo '" + name + "' inexistente.");
+        throw ItemNotFound(m_pDatabase, name);
     if (m_editMode != EditMode::none)
         return m_buffer[static_cast<size_t>(index)];
     RequireCurrent();
@@ -338,7 +352,7 @@ void CDaoRecordset::SetFieldValue(const std::string& name, const COleVariant& va
     RequireOpen();
     const int index = ColumnIndex(name);
     if (index < 0)
-        throw CDaoException(kItemNotFound, "DAO.Fields", "Campo '" + name + "' inexistente.");
+        throw ItemNotFound(m_pDatabase, name);
     if (m_editMode == EditMode::none)
         throw CDaoException(kUpdateWithoutEdit, "DAO.Field", "Alteração de campo sem Edit ou AddNew.");
     m_buffer[static_cast<size_t>(index)] = value;

@@ -121,6 +121,10 @@ void CDaoRecordsetManual::GetFieldBool(const char* name, BOOL& value) const
     }
     if (v.vt == VT_BOOL && !v.computed && v.invalid)
         DataError(*this, name, "'" + v.strVal + "'", "que não é um valor sim/não");
+    // Yes is -1 (1 from other tools), no is 0: any other number is damage, not a yes that would, say, dispense
+    // a circuit's overload protection.
+    if (v.vt == VT_BOOL && !v.computed && v.lVal != 0 && v.lVal != -1 && v.lVal != 1)
+        DataError(*this, name, FormatC("%lld", static_cast<long long>(v.lVal)), "que não é um valor sim/não");
     if ((v.vt == VT_BOOL && !v.computed) || (v.computed && v.IsNumeric())) {
         value = v.AsDouble() != 0.0 ? TRUE : FALSE;
         return;

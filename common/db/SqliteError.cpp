@@ -30,6 +30,22 @@ std::string NameOf(sqlite3* db)
     return file ? file : "";
 }
 
+// The engine's texts for a table or column the file lacks (a file another tool rewrote) and for a row the
+// file's rules refuse, in Portuguese.
+std::string EngineText(const std::string& text)
+{
+    static const std::pair<const char*, const char*> known[] = {
+        {"no such column: ", "não existe a coluna "},
+        {"no such table: ", "não existe a tabela "},
+        {"UNIQUE constraint failed: ", "valor repetido em "},
+        {"NOT NULL constraint failed: ", "valor em falta em "},
+        {"CHECK constraint failed: ", "valor fora do permitido em "}};
+    for (const auto& [english, portuguese] : known)
+        if (text.starts_with(english))
+            return portuguese + text.substr(std::char_traits<char>::length(english));
+    return text;
+}
+
 std::string Describe(int rc, int systemError, const std::string& engineText, const std::string& subject)
 {
     const std::string about = subject.empty() ? "" : " '" + subject + "'";
@@ -60,13 +76,13 @@ std::string Describe(int rc, int systemError, const std::string& engineText, con
     case SQLITE_AUTH:
         return "Sem permissão para usar o arquivo de dados" + about + ".";
     case SQLITE_CONSTRAINT:
-        return "Registro rejeitado pelo arquivo de dados (" + engineText + ").";
+        return "Registro rejeitado pelo arquivo de dados" + about + " (" + EngineText(engineText) + ").";
     case SQLITE_NOMEM:
         return "Não há memória suficiente para o arquivo de dados" + about + ".";
     case SQLITE_TOOBIG:
         return "Um valor é grande demais para o arquivo de dados" + about + ".";
     default:
-        return "Erro no arquivo de dados" + about + ": " + engineText;
+        return "Erro no arquivo de dados" + about + ": " + EngineText(engineText);
     }
 }
 

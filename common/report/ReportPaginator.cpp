@@ -6,6 +6,9 @@
 namespace {
 
 const char* const kPageMarker = "\x01P\x01";
+// No field of the reports holds more than a few hundred characters; a text far longer (a damaged or
+// hand-edited file) is cut, with an ellipsis, so that it neither fills pages nor takes minutes to lay out.
+constexpr size_t kMaxTextChars = 1000;
 const char* const kTotalMarker = "\x01T\x01";
 
 struct Block {
@@ -116,6 +119,20 @@ public:
     }
 
 private:
+    static std::string CutLongText(std::string text)
+    {
+        size_t chars = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+                continue;  // inside a character
+            if (++chars > kMaxTextChars) {
+                text.resize(i);
+                return text + "…";
+            }
+        }
+        return text;
+    }
+
     static void Replace(std::string& s, const std::string& what, const std::string& with)
     {
         for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + with.size()))
@@ -250,7 +267,7 @@ private:
             case LayoutItem::Kind::text: {
                 double indent = std::min(it->style.indentPerLevel * level, it->w * 0.6) * kPointsPerMm;
                 e.kind = PageElement::Kind::text;
-                e.text = Expand(it->text, scope);
+                e.text = CutLongText(Expand(it->text, scope));
                 e.style = it->style;
                 e.x = x + indent;
                 e.y = y;

@@ -32,6 +32,8 @@ constexpr long kNaoEProjeto = 3343;
 constexpr long kEmUso = 3196;
 constexpr long kSomenteLeitura = 3051;
 constexpr long kDanificado = 3049;
+// The engine's primary code of a constraint that failed.
+constexpr long kRestricao = 19;
 
 // How many circuit codes a message lists before it only counts the rest.
 constexpr size_t kCodigosListados = 20;
@@ -118,12 +120,18 @@ std::set<std::string> Tabelas(CDaoDatabase& db, const std::string& esquema)
     return nomes;
 }
 
-std::set<std::string> Colunas(CDaoDatabase& db, const std::string& tabela, const std::string& esquema)
+// Each column's name, case folded, with its declared type.
+std::map<std::string, std::string> Colunas(CDaoDatabase& db, const std::string& tabela, const std::string& esquema)
 {
-    std::set<std::string> nomes;
-    for (const std::string& c : db.TableColumns(tabela, esquema))
-        nomes.insert(Dobrado(c));
-    return nomes;
+    std::map<std::string, std::string> colunas;
+    CDaoRecordsetManual rs(&db, dbOpenSnapshot, "SELECT name, type FROM pragma_table_info(?, ?)", {tabela, esquema});
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::string nome, tipo;
+        rs.GetFieldString("name", nome);
+        rs.GetFieldString("type", tipo);
+        colunas.emplace(Dobrado(nome), tipo);
+    }
+    return colunas;
 }
 
 // Puts the database's failures under another name for a scope (a save's failures name its target).
@@ -265,14 +273,22 @@ bool CLvsizeDoc::EsquemaDoPrograma(const std::string& path)
         for (const std::string& t : doPrograma) {
             if (!diferenca.empty())
                 break;
-            const std::set<std::string> arquivo = Colunas(*m_pDatabase, t, "main");
-            const std::set<std::string> programa = Colunas(*m_pDatabase, t, modelo.Alias());
-            for (const std::string& c : programa)
+            const auto arquivo = Colunas(*m_pDatabase, t, "main");
+            const auto programa = Colunas(*m_pDatabase, t, modelo.Alias());
+            for (const auto& [c, tipo] : programa)
                 if (diferenca.empty() && !arquivo.count(c))
                     diferenca = "falta a coluna " + c + " na tabela " + t;
-            for (const std::string& c : arquivo)
+            for (const auto& [c, tipo] : arquivo)
                 if (diferenca.empty() && !programa.count(c))
                     diferenca = "a coluna " + c + " da tabela " + t + " não é de um projeto do " + m_formato.programa;
+            // A column of another type would be read as the program's type and fail at every read.
+            for (const auto& [c, tipo] : programa) {
+                const auto it = arquivo.find(c);
+                if (diferenca.empty() && it != arquivo.end() &&
+                    VariantTypeOfDeclared(it->second.c_str()) != VariantTypeOfDeclared(tipo.c_str()))
+                    diferenca = "a coluna " + c + " da tabela " + t + " é do tipo " +
+                                (it->second.empty() ? std::string("indefinido") : it->second) + ", não " + tipo;
+            }
         }
     }
     if (diferenca.empty())
@@ -281,6 +297,120 @@ bool CLvsizeDoc::EsquemaDoPrograma(const std::string& path)
                  "O arquivo '" + path + "' não é um projeto do " + m_formato.programa + " (" + diferenca +
                      "). Nada foi aberto.");
     return false;
+}
+
+// Damage the engine meets only where it reads (a page cut short, a flipped byte in an index) would otherwise
+// show up later, in the middle of the user's work, or fail the save that should keep it: it is looked for
+// once, at open.
+bool CLvsizeDoc::ArquivoInteiro(const std::string& path)
+{
+    std::string resultado;
+    {
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot, "PRAGMA quick_check(1)", {});
+        if (!rs.IsEOF())
+            rs.GetFieldString("quick_check", resultado);
+    }
+    if (resultado == "ok")
+        return true;
+    RelatarDados("OnOpenDocument", kDanificado,
+                 "O projeto '" + path + "' está danificado: a estrutura do arquivo não confere. Nada foi aberto.");
+    return false;
+}
+
+// A file another tool wrote may hold no value where the template requires one. It would open and be worked
+// on, and then every save would be refused, with the user's work in it: it is refused now, by name.
+bool CLvsizeDoc::ValoresObrigatorios(const std::string& path)
+{
+    std::error_code ec;
+    if (m_strTemplateFile.empty() || !fs::is_regular_file(m_strTemplateFile, ec))
+        return true;
+    std::vector<std::pair<std::string, std::string>> obrigatorios;  // table, column
+    {
+        CDaoAttachment modelo(*m_pDatabase, m_strTemplateFile);
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot,
+                               "SELECT m.name AS tabela, c.name AS coluna FROM " + modelo.Alias() +
+                                   ".sqlite_master m, pragma_table_info(m.name, ?) c WHERE m.type='table' AND "
+                                   "m.name NOT LIKE 'sqlite%' AND c.\"notnull\"",
+                               {modelo.Alias()});
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::string tabela, coluna;
+            rs.GetFieldString("tabela", tabela);
+            rs.GetFieldString("coluna", coluna);
+            obrigatorios.emplace_back(tabela, coluna);
+        }
+    }
+    for (const auto& [tabela, coluna] : obrigatorios) {
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot,
+                               "SELECT count(*) AS n FROM main.\"" + tabela + "\" WHERE \"" + coluna + "\" IS NULL",
+                               {});
+        long n = 0;
+        rs.GetFieldLong("n", n);
+        if (n == 0)
+            continue;
+        RelatarDados("OnOpenDocument", kDanificado,
+                     FormatC("O projeto '%s' está danificado: %ld linha(s) da tabela %s sem valor na coluna %s, que "
+                             "todo projeto tem. Nada foi aberto.",
+                             path.c_str(), n, tabela.c_str(), coluna.c_str()));
+        return false;
+    }
+    return true;
+}
+
+// A file another tool wrote may lack the template's indexes and triggers (a deleted circuit would leave its
+// loads behind, two circuits could share a key) or bring its own (a trigger could change or refuse what the
+// program writes). The working copy gets the template's and no others; the user's file is not touched.
+bool CLvsizeDoc::EstruturaDoModelo(const std::string& path)
+{
+    std::error_code ec;
+    if (m_strTemplateFile.empty() || !fs::is_regular_file(m_strTemplateFile, ec))
+        return true;
+    struct Objeto {
+        std::string tipo, nome, sql;
+        bool operator==(const Objeto&) const = default;
+    };
+    const auto ler = [&](const std::string& esquema) {
+        std::vector<Objeto> objetos;
+        CDaoRecordsetManual rs(m_pDatabase, dbOpenSnapshot,
+                               "SELECT type,name,sql FROM " + esquema +
+                                   ".sqlite_master WHERE type IN ('index','trigger') AND sql IS NOT NULL",
+                               {});
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            Objeto o;
+            rs.GetFieldString("type", o.tipo);
+            rs.GetFieldString("name", o.nome);
+            rs.GetFieldString("sql", o.sql);
+            objetos.push_back(std::move(o));
+        }
+        return objetos;
+    };
+    std::vector<Objeto> doArquivo, doModelo;
+    {
+        CDaoAttachment modelo(*m_pDatabase, m_strTemplateFile);
+        doArquivo = ler("main");
+        doModelo = ler(modelo.Alias());
+    }
+    const auto tem = [](const std::vector<Objeto>& v, const Objeto& o) {
+        return std::find(v.begin(), v.end(), o) != v.end();
+    };
+    try {
+        CDaoTransaction trans(*m_pDatabase);
+        for (const Objeto& o : doArquivo)
+            if (!tem(doModelo, o))
+                m_pDatabase->Execute(std::string(o.tipo == "index" ? "DROP INDEX " : "DROP TRIGGER ") + "main.\"" +
+                                     o.nome + "\"");
+        for (const Objeto& o : doModelo)
+            if (!tem(doArquivo, o))
+                m_pDatabase->Execute(o.sql);
+        trans.Commit();
+    } catch (CDaoException& e) {
+        if (!e.m_pErrorInfo || (e.m_pErrorInfo->m_lErrorCode & 0xFF) != kRestricao)
+            throw;
+        RelatarDados("OnOpenDocument", kDanificado,
+                     "O projeto '" + path + "' está danificado: há circuitos com a mesma chave "
+                     "(circuito_sequencial). Nada foi aberto.");
+        return false;
+    }
+    return true;
 }
 
 void CLvsizeDoc::VerificarArvore(const std::string& path)
@@ -389,7 +519,7 @@ int CLvsizeDoc::OnOpenDocument(const std::string& path)
     try {
         db->Open(temp, false, false, "");
         TuneWorkingCopy(*db);
-        if (EsquemaDoPrograma(path)) {
+        if (EsquemaDoPrograma(path) && ArquivoInteiro(path) && ValoresObrigatorios(path) && EstruturaDoModelo(path)) {
             // Texts the earlier programs wrote in the Windows code page: UTF-8 from here on.
             db->ConvertLegacyText();
             VerificarArvore(path);

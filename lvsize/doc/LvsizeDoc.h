@@ -58,6 +58,12 @@ private:
     void RelatarDados(const char* metodo, long codigo, const std::string& texto) const;
     // The project file's tables and columns are those of the program's template.
     bool EsquemaDoPrograma(const std::string& path);
+    // The file's pages hold together (damage the engine meets only where it reads).
+    bool ArquivoInteiro(const std::string& path);
+    // Every value the template requires is there (else no save could ever write the project).
+    bool ValoresObrigatorios(const std::string& path);
+    // The template's indexes and triggers, and only those, in the working copy.
+    bool EstruturaDoModelo(const std::string& path);
     // Circuits the tree cannot show (parent missing, or a loop of parents): reported once, by code.
     void VerificarArvore(const std::string& path);
     bool GravarArquivo(const std::string& path, const std::string& destino);

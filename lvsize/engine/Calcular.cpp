@@ -151,6 +151,13 @@ void CCalculo::LerTabelasCatalogo()
         rs->GetFieldFloat("cabo_constante_i2t_x", m_fX);
         rs->GetFieldFloat("cabo_constante_i2t_y", m_fY);
         rs->GetFieldFloat("secao_nominal", m_fSmax);
+        // Without its k (a catalogue row left empty) the short-circuit limits divide by zero: the report would
+        // print "inf" and "nan" as results.
+        if (m_nK <= 0)
+            throw CDaoException(3349, "DAO.Field",
+                                FormatC("O arquivo de dados '%s' está danificado: o cabo %i tem a constante de "
+                                        "curto-circuito %i.",
+                                        cat.GetDisplayName().c_str(), m_nCabo, m_nK));
         std::string material;
         rs->GetFieldString("cabo_material", material);
         if (material != "cu" && material != "al")

@@ -11,6 +11,24 @@ void CCalculo::GetCorrenteRegime(short circuito, float& I, float& fp, float U, f
 {
     I = fp = 0;
     try {
+        // The sums below are the engine's arithmetic on whatever the file holds: a text ("1,5") or a
+        // fraction in a count would be taken as some number. Each value is read as its field first, so a
+        // damaged one stops the calculation with the file and field named.
+        {
+            const std::string sqlCargas = FormatC(
+                "SELECT carga_numero_cargas_iguais,carga_potencia_ativa,carga_fator_demanda,carga_fator_potencia "
+                "FROM carga WHERE circuito_sequencial=%i",
+                circuito);
+            CDaoRecordsetManual cargas(&Projeto(), dbOpenSnapshot, sqlCargas.c_str());
+            for (; !cargas.IsEOF(); cargas.MoveNext()) {
+                short iguais = 0;
+                float valor = 0;
+                cargas.GetFieldShort("carga_numero_cargas_iguais", iguais);
+                cargas.GetFieldFloat("carga_potencia_ativa", valor);
+                cargas.GetFieldFloat("carga_fator_demanda", valor);
+                cargas.GetFieldFloat("carga_fator_potencia", valor);
+            }
+        }
         const std::string sql = FormatC(
             "SELECT SUM(carga_numero_cargas_iguais * carga_potencia_ativa * carga_fator_demanda / carga_fator_potencia) "
             "AS demanda, SUM(carga_numero_cargas_iguais * carga_potencia_ativa * carga_fator_demanda) / "

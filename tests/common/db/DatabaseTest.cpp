@@ -108,6 +108,36 @@ TEST(DatabaseExecute, FailureThrowsWithTheEngineDescription)
     EXPECT_THROW(db.Execute("SELEC nada"), CDaoException);
 }
 
+// A row the file's rules refuse (a key already there, a value missing, a trigger of the file's own) is told in
+// Portuguese, with the file.
+TEST(DatabaseExecute, ARefusedRowIsToldInPortugueseNamingTheFile)
+{
+    TempDir dir;
+    const std::string path = dir.File("p.zel");
+    zeltest::MakeDatabase(path, "CREATE TABLE t (x LONG PRIMARY KEY, y TEXT(5) NOT NULL); INSERT INTO t VALUES (1,'a');"
+                                "CREATE TRIGGER r BEFORE UPDATE ON t BEGIN SELECT RAISE(ABORT, 'recusado'); END;");
+    CDaoDatabase db;
+    db.Open(path);
+    const struct {
+        const char* sql;
+        const char* motivo;
+    } casos[] = {
+        {"INSERT INTO t VALUES (1,'b')", "valor repetido em t.x"},
+        {"INSERT INTO t VALUES (2,NULL)", "valor em falta em t.y"},
+        {"UPDATE t SET y='c'", "recusado"},
+    };
+    for (const auto& c : casos) {
+        try {
+            db.Execute(c.sql);
+            ADD_FAILURE() << c.sql;
+        } catch (const CDaoException& e) {
+            ASSERT_TRUE(e.m_pErrorInfo);
+            EXPECT_EQ(e.m_pErrorInfo->m_strDescription,
+                      "Registro rejeitado pelo arquivo de dados '" + path + "' (" + c.motivo + ").");
+        }
+    }
+}
+
 // A working copy's failures are about the user's project: they name it, not the temporary file, and say in
 // Portuguese what went wrong.
 TEST(DatabaseExecute, AFullDiskSaysSoAndNamesTheFileTheUserKnows)

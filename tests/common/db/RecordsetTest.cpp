@@ -152,3 +152,41 @@ TEST_F(Recordsets, ReusedStatementsSeeSchemaChangesAndNewBindings)
     db.Open(dir.File("p.zel"), true);  // nothing left holding the file
     EXPECT_EQ(CDaoRecordsetManual(&db, dbOpenSnapshot, sql, {std::string("C2")}).GetRecordCount(), 1);
 }
+
+// A query that found no row, read all the same (a code in a project that its catalogue lacks): the user is
+// told which file lacks the row.
+TEST_F(Recordsets, NoCurrentRowNamesTheFile)
+{
+    CDaoRecordsetManual rs(&db, dbOpenSnapshot, "SELECT * FROM circuito WHERE circuito_sequencial=9");
+    std::string code;
+    try {
+        rs.GetFieldString("circuito_codigo", code);
+        FAIL() << "read with no current row";
+    } catch (const CDaoException& e) {
+        ASSERT_NE(e.m_pErrorInfo, nullptr);
+        EXPECT_EQ(e.m_pErrorInfo->m_lErrorCode, 3021);
+        EXPECT_EQ(e.m_pErrorInfo->m_strDescription, "Não há registro corrente no arquivo de dados '" + dir.File("p.zel") + "'.");
+    }
+}
+
+// A catalogue another tool rewrote lacks a table or a column the programs read: the user is told which, in
+// Portuguese, with the file.
+TEST_F(Recordsets, WhatTheFileLacksIsToldInPortugueseNamingTheFile)
+{
+    const std::string arquivo = "'" + dir.File("p.zel") + "'";
+    auto descricao = [](const std::function<void()>& f) -> std::string {
+        try {
+            f();
+        } catch (const CDaoException& e) {
+            return e.m_pErrorInfo ? e.m_pErrorInfo->m_strDescription : "(sem descrição)";
+        }
+        return "(nenhum erro)";
+    };
+    EXPECT_EQ(descricao([&] { CDaoRecordsetManual(&db, dbOpenSnapshot, "SELECT * FROM sistema"); }),
+              "Erro no arquivo de dados " + arquivo + ": não existe a tabela sistema");
+    EXPECT_EQ(descricao([&] { CDaoRecordsetManual(&db, dbOpenSnapshot, "SELECT circuito_pai FROM circuito"); }),
+              "Erro no arquivo de dados " + arquivo + ": não existe a coluna circuito_pai");
+    CDaoRecordsetManual rs(&db, dbOpenSnapshot, "SELECT * FROM circuito");
+    EXPECT_EQ(descricao([&] { rs.GetFieldValue("circuito_pai"); }),
+              "Campo 'circuito_pai' inexistente no arquivo de dados " + arquivo + ".");
+}

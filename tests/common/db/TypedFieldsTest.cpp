@@ -276,3 +276,28 @@ TEST_F(TypedFields, TextThatIsNotUtf8IsReadAsTheWindowsCodePage)
         textos.MoveNext();
     }
 }
+
+// A yes/no field holds -1 or 0 (1 from other tools); another number is damage, never read as yes.
+TEST_F(TypedFields, AYesNoFieldHoldingAnotherNumberIsADataError)
+{
+    zeltest::RunSql(dir.File("t.zel"), "INSERT INTO tipos(b,t) VALUES (-1,'a'),(0,'b'),(1,'c'),(256,'d'),(-40000,'e'),"
+                                       "(9223372036854775807,'f'),(2,'g')");
+    CDaoRecordsetManual sn(&db, dbOpenSnapshot, "SELECT b FROM tipos WHERE t BETWEEN 'a' AND 'g' ORDER BY t");
+    const std::vector<std::string> esperado = {"sim", "não", "sim", "256", "-40000", "9223372036854775807", "2"};
+    for (const std::string& e : esperado) {
+        SCOPED_TRACE(e);
+        BOOL b = 7;
+        try {
+            sn.GetFieldBool("b", b);
+            EXPECT_EQ(b, e == "sim" ? TRUE : FALSE);
+            EXPECT_TRUE(e == "sim" || e == "não");
+        } catch (const CDaoException& x) {
+            ASSERT_TRUE(x.m_pErrorInfo);
+            EXPECT_NE(x.m_pErrorInfo->m_strDescription.find("campo b tem o valor " + e + ", que não é um valor sim/não"),
+                      std::string::npos)
+                << x.m_pErrorInfo->m_strDescription;
+            EXPECT_EQ(b, 7);
+        }
+        sn.MoveNext();
+    }
+}

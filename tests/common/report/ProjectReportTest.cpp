@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <sstream>
 
@@ -144,6 +145,20 @@ TEST_F(ProjectReportTest, AClientWithAnApostropheComesFromTheProjectRowAsTyped)
     MakeProject(3, "O'Brien & Filhos");
     std::string text = PdfText(Render());
     EXPECT_NE(text.find("O'Brien & Filhos"), std::string::npos);
+}
+
+TEST_F(ProjectReportTest, AHugeTextInTheHeaderIsCutAndTheReportStillComesOut)
+{
+    // A file edited by hand or by another tool: 100,000 letters where the responsible's 20 belong. Measured
+    // again on every page, it kept the report for minutes; the header it grew filled each page.
+    MakeProject(40, "Cliente Ltda.");
+    zeltest::RunSql(database, "UPDATE projeto SET projeto_responsavel=printf('%.*c', 100000, 'A')");
+    const auto inicio = std::chrono::steady_clock::now();
+    std::string pdf = Render("project-report-huge-header.pdf");
+    const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    EXPECT_LT(segundos, 10.0);
+    EXPECT_NE(PdfText(pdf, 1).find("AAAA…"), std::string::npos) << "the cut is shown";
+    EXPECT_NE(PdfText(pdf).find("C-40"), std::string::npos) << "every circuit is listed";
 }
 
 TEST_F(ProjectReportTest, AMissingCatalogueFailsTheRunOnce)

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <grp.h>
 #include <memory>
+#include <regex>
 #include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -54,18 +55,49 @@ TEST_F(Documento, FilesThatAreNotThisProgramsProjectsAreRefusedAtOpenAndLeftAsTh
     zeltest::MakeDatabase(agenda, "CREATE TABLE contato (nome TEXT); INSERT INTO contato VALUES ('x');");
     const std::string vazio = dir.File("vazio.lvp");
     std::ofstream(vazio).close();
+    // A project whose length column another tool declared as text: every read of it would fail.
+    const std::string tipo = ProjetoComLinhas("tipo.lvp");
+    const std::string criacao = std::regex_replace(
+        zeltest::QueryText(tipo, "SELECT quote(sql) FROM sqlite_master WHERE name='circuito'"),
+        std::regex("circuito_comprimento\\s+SINGLE"), "circuito_comprimento TEXT(50)");
+    zeltest::RunSql(tipo, "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql=" + criacao +
+                              " WHERE name='circuito'; PRAGMA writable_schema=OFF;");
 
     struct Caso {
         std::string arquivo;
         bool mvsize;
         const char* motivo;
     };
+    // A project whose circuit page lists free space where rows are: it reads well, and the next write to that
+    // page could overwrite circuits.
+    const std::string livre = ProjetoComLinhas("espaco-livre.lvp");
+    {
+        const long pagina = std::stol(zeltest::QueryText(livre, "SELECT rootpage FROM sqlite_master WHERE name='circuito'"));
+        const long tamanho = std::stol(zeltest::QueryText(livre, "PRAGMA page_size"));
+        std::fstream f(livre, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp((pagina - 1) * tamanho + 1);  // the page's first free block
+        f.put('\x0f');
+    }
+    // A project another tool wrote without a circuit's code: it would open, and no save could keep it.
+    const std::string semCodigo = ProjetoComLinhas("sem-codigo.lvp");
+    zeltest::RunSql(semCodigo,
+                    "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql=" +
+                        std::regex_replace(zeltest::QueryText(semCodigo, "SELECT quote(sql) FROM sqlite_master WHERE "
+                                                                         "name='circuito'"),
+                                           std::regex("circuito_codigo(\\s+)TEXT\\(24\\) NOT NULL"),
+                                           "circuito_codigo TEXT(24)") +
+                        " WHERE name='circuito'; PRAGMA writable_schema=OFF;");
+    zeltest::RunSql(semCodigo, "UPDATE circuito SET circuito_codigo=NULL WHERE circuito_sequencial=2");
     const Caso casos[] = {
         {lvp, true, "não é um projeto do Mvsize"},
         {mvp, false, "não é um projeto do Lvsize"},
         {agenda, false, "não é um projeto do Lvsize"},
         {agenda, true, "não é um projeto do Mvsize"},
         {vazio, false, "está vazio"},
+        {livre, false, "está danificado: a estrutura do arquivo não confere"},
+        {semCodigo, false, "está danificado: 1 linha(s) da tabela circuito sem valor na coluna circuito_codigo"},
+        {tipo, false, "não é um projeto do Lvsize (a coluna circuito_comprimento da tabela circuito é do tipo "
+                      "TEXT(50), não SINGLE)"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.arquivo);
@@ -152,6 +184,48 @@ TEST_F(Documento, AReadOnlyProjectIsWorkedOnAWritableCopyAndNeverSavedOver)
     const std::string outra = dir.File("copia.lvp");
     ASSERT_TRUE(doc.OnSaveDocument(outra));
     EXPECT_EQ(zeltest::QueryText(outra, "SELECT circuito_codigo FROM circuito WHERE circuito_sequencial=9"), "NOVO");
+}
+
+// A project another tool wrote without the template's triggers and indexes, or with triggers of its own:
+// the working copy gets the template's and only those (the user's file stays as it was), so a deleted
+// circuit takes its loads along and nothing the file brought changes what the program writes. Keys that
+// the template's unique index cannot hold are a damaged project, refused by name.
+TEST_F(Documento, TheWorkingCopyHasTheTemplatesTriggersAndIndexesAndNoOthers)
+{
+    const std::string obra = ProjetoComLinhas("outra-ferramenta.lvp");
+    zeltest::RunSql(obra, "DROP TRIGGER circuito_exclui; DROP INDEX circuito_chave;"
+                          "CREATE TRIGGER hostil AFTER UPDATE ON circuito BEGIN "
+                          "UPDATE circuito SET secao_nominal=1.5; END;");
+    const std::string antes = zeltest::ReadFile(obra);
+    {
+        CLvsizeDoc doc;
+        doc.m_strTemplateFile = modelo;
+        ASSERT_TRUE(doc.OnOpenDocument(obra));
+        EXPECT_TRUE(mensagens.shown.empty());
+        CDaoDatabase& db = *doc.m_pDatabase;
+        db.Execute("UPDATE circuito SET secao_nominal=25 WHERE circuito_sequencial=1");
+        db.Execute("DELETE FROM circuito WHERE circuito_sequencial=2");
+        const std::string copia = db.GetName();
+        EXPECT_EQ(zeltest::QueryText(copia, "SELECT secao_nominal FROM circuito WHERE circuito_sequencial=1"), "25");
+        EXPECT_EQ(zeltest::QueryText(copia, "SELECT COUNT(*) FROM carga"), "0") << "the loads went with their circuit";
+        EXPECT_THROW(db.Execute("INSERT INTO circuito(circuito_sequencial,circuito_codigo) VALUES (1,'OUTRO')"),
+                     CDaoException);
+    }
+    EXPECT_TRUE(zeltest::ReadFile(obra) == antes) << "the file as it was";
+
+    const std::string repetida = ProjetoComLinhas("repetida.lvp");
+    zeltest::RunSql(repetida, "DROP INDEX circuito_chave; INSERT INTO circuito(circuito_sequencial,circuito_codigo) "
+                              "VALUES (1,'DUPLO');");
+    const std::string antesRepetida = zeltest::ReadFile(repetida);
+    CLvsizeDoc doc;
+    doc.m_strTemplateFile = modelo;
+    EXPECT_FALSE(doc.OnOpenDocument(repetida));
+    ASSERT_EQ(mensagens.shown.size(), 1u);
+    EXPECT_TRUE(Contem(mensagens.shown[0].text, "O projeto '" + repetida + "' está danificado")) << mensagens.shown[0].text;
+    EXPECT_TRUE(Contem(mensagens.shown[0].text, "mesma chave")) << mensagens.shown[0].text;
+    EXPECT_EQ(doc.m_pDatabase, nullptr);
+    EXPECT_TRUE(zeltest::ReadFile(repetida) == antesRepetida);
+    EXPECT_EQ(Temporarios(), 0);
 }
 
 TEST_F(Documento, CircuitsTheTreeCannotShowAreReportedOnceAtOpenByCode)

@@ -180,3 +180,62 @@ TEST(Mensagens, RatingWithoutCurveAtFactorBelowOneIsTakenSilently)
     EXPECT_EQ(Valor(a.Linhas(1), "Corrente nominal do dispositivo de proteção :"), "1 x 16 A");
     EXPECT_EQ(a.Ler(1).dispositivo, "Disj. 1 x 16 A");
 }
+
+// A load value no field of its type holds (a file edited by hand or by another tool) stops the sizing with
+// the file and the field named, instead of entering the current's sums as whatever number SQL makes of it.
+TEST(Mensagens, ADamagedLoadValueStopsTheSizingNamingFileAndField)
+{
+    const struct {
+        const char* coluna;
+        const char* valor;
+    } casos[] = {
+        {"carga_numero_cargas_iguais", "'1,5'"},  // a decimal comma: SQL took it as 1
+        {"carga_numero_cargas_iguais", "3.5"},     // a fraction in a count
+        {"carga_potencia_ativa", "'abc'"},        // SQL took it as 0
+        {"carga_fator_demanda", "1e308"},         // beyond a single's range
+        {"carga_fator_potencia", "X'00FF'"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(std::string(caso.coluna) + "=" + caso.valor);
+        Ambiente a;
+        Circuito c;
+        a.Inserir(c);
+        a.Carga(c.seq, 1, 1, 2, 1500, 0.92f);
+        a.Carga(c.seq, 2, 1, 1, 800, 1);
+        a.Sql(std::string("UPDATE carga SET ") + caso.coluna + "=" + caso.valor + " WHERE carga_sequencial=2");
+
+        const Calculo r = a.Calcular(c.seq);
+
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.erro, "Database error.");
+        EXPECT_FALSE(a.Ler(c.seq).calculado);
+        ASSERT_EQ(a.mensagens.shown.size(), 1u);
+        const std::string& texto = a.mensagens.shown[0].text;
+        EXPECT_NE(texto.find(a.dir.File("projeto.lvp")), std::string::npos) << texto;
+        EXPECT_NE(texto.find(caso.coluna), std::string::npos) << texto;
+    }
+}
+
+// A cable row of a damaged catalogue without its short-circuit constant: the sizing stops naming the
+// catalogue, instead of printing "inf" and "nan" as the cable's limits.
+TEST(Mensagens, ACableWithoutItsShortCircuitConstantStopsNamingTheCatalogue)
+{
+    for (const char* valor : {"NULL", "0", "-115"}) {
+        SCOPED_TRACE(valor);
+        Ambiente a("", std::string("UPDATE cabo SET cabo_constante_curto_circuito=") + valor + ";");
+        Circuito c;
+        c.corrente = 15;
+        a.Inserir(c);
+
+        const Calculo r = a.Calcular(c.seq);
+
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.erro, "Database error.");
+        EXPECT_TRUE(a.Linhas(c.seq).empty());
+        ASSERT_EQ(a.mensagens.shown.size(), 1u);
+        EXPECT_NE(a.mensagens.shown[0].text.find("'" + a.dir.File("ZelBt01.zel") + "' está danificado: o cabo 1 tem a "
+                                                 "constante de curto-circuito"),
+                  std::string::npos)
+            << a.mensagens.shown[0].text;
+    }
+}

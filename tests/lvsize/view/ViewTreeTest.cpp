@@ -44,17 +44,22 @@ TEST(LvsizeTree, LoadsDepthFirstInTheDatabasesOrderWithImages)
     EXPECT_EQ(s.Arvore(true), "Origem:0(Z:1(Z1:2(Z1a:2),Z2:4),A:3)");
 }
 
-TEST(LvsizeTree, ALoopInADamagedFileIsLoadedOnceAndReported)
+TEST(LvsizeTree, RepeatedKeysInADamagedFileAreRefusedAtOpenByName)
 {
     Shell s;
-    // Without the unique key a damaged file can hold a circuit that is its own grandchild.
+    // Without the unique key a damaged file can hold a circuit that is its own grandchild. No save could keep
+    // such a project (the template's key is unique), so it is refused at open instead of being worked on.
     const std::string p = s.Projeto("ciclo.lvp",
                                     "DROP INDEX circuito_chave;"
                                     "INSERT INTO circuito(circuito_sequencial,circuito_sequencial_pai,circuito_codigo) "
                                     "VALUES (1,NULL,'A'),(2,1,'B'),(1,2,'A-de-novo'),(3,NULL,'C');");
-    ASSERT_TRUE(s.Start({p}));
-    EXPECT_EQ(s.Arvore(), "Origem(A(B),C)");
-    EXPECT_EQ(s.Errors(), 1);
+    const std::string antes = zeltest::ReadFile(p);
+    EXPECT_FALSE(s.Start({p}));
+    ASSERT_EQ(s.Errors(), 1);
+    EXPECT_NE(s.host.messages[0].text.find("ciclo.lvp' está danificado: há circuitos com a mesma chave"),
+              std::string::npos)
+        << s.host.messages[0].text;
+    EXPECT_TRUE(zeltest::ReadFile(p) == antes);
 }
 
 TEST(LvsizeTree, EnableStates)
