@@ -53,7 +53,13 @@ TEST(ProtdevFuseKeyboard, BadDataRefusedCancelLosesNothingLibraryHoldsWhatWasCon
     ri::Session s;
     s.StartWindowManager();
     s.Launch({"protdev"});
-    s.WaitWindow(kMain);
+    // Keys sent before the window manager has given the new window the focus go nowhere.
+    s.WaitFor([](const ri::Screen& sc) {
+        const ri::Window* w = sc.FindWindow(kMain);
+        const ri::MenuEntry* m = sc.FindMenu("&Fusível");
+        return w && w->active && m && m->rect.x >= 0;
+    }, "the main window active with its menu bar");
+    s.Settle();
     const auto library = s.Folder() / "home/.local/share/zel/ZelBt01.zel";
     const std::string devices = "SELECT count(*) FROM dispositivo_protecao";
     const std::string before = ri::QueryValue(library, devices);
