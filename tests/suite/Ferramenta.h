@@ -7,6 +7,7 @@
 //
 // One line per case that failed, and the counts at the end. Exit status: 0 when no case failed.
 
+#include "OutroProcesso.h"
 #include "Veredito.h"
 
 #include <sys/wait.h>
@@ -172,6 +173,7 @@ inline int Executar(const Programa& programa, int argc, char** argv)
             if (::pipe(tubo) != 0)
                 return 2;
             std::fflush(nullptr);
+            zeltest::EsperarSoUmaLinhaDeExecucao();
             const pid_t pid = ::fork();
             if (pid == 0) {
                 ::close(tubo[0]);

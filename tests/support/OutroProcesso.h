@@ -2,16 +2,33 @@
 // Another program in a test: a child process (fork) that does what the other program would, so that what
 // only another process meets (advisory locks, a file in use) can be checked.
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace zeltest {
 
+// A child forked while another thread holds an allocator lock waits for it forever (seen under ASan with
+// pango's font-config start-up thread). Such threads end by themselves: wait for them, a few seconds at most.
+inline void EsperarSoUmaLinhaDeExecucao()
+{
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto linhas = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/task"), std::filesystem::directory_iterator{});
+    };
+    while (linhas() > 1 && std::chrono::steady_clock::now() < limite)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
 // Another program: a child process that runs body and exits with its result.
 inline int EmOutroProcesso(const std::function<int()>& body)
 {
+    EsperarSoUmaLinhaDeExecucao();
     const pid_t pid = ::fork();
     if (pid == 0) {
         int code = 99;
@@ -38,6 +55,7 @@ public:
         int pronto[2], fim[2];
         if (::pipe(pronto) != 0 || ::pipe(fim) != 0)
             throw std::runtime_error("pipe");
+        EsperarSoUmaLinhaDeExecucao();
         m_pid = ::fork();
         if (m_pid == 0) {
             ::close(pronto[0]);

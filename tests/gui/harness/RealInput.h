@@ -148,6 +148,7 @@ public:
     // A light window manager (openbox) for the rest of the session: focus, decorations and placement by a
     // window manager as on a desktop.
     void StartWindowManager();
+    bool HasWindowManager() const { return m_windowManager > 0; }
     // setxkbmap; e.g. ("br") for the Brazilian ABNT2 layout. Xvfb ignores it (see README.md): send the
     // layout's keys by name instead.
     void SetKeyboardLayout(const std::string& layout, const std::string& variant = {});

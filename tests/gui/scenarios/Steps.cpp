@@ -6,6 +6,13 @@ void LaunchNewProject(ri::Session& s, const std::string& program, const std::str
     s.Launch({program});
     s.WaitFor([&](const ri::Screen& sc) { return sc.FindWindow(mainTitle) && !sc.ItemsOf(mainTitle, 0).empty(); },
               "the new project's tree");
+    // Under a window manager the focus comes a moment after the window shows; keys sent before it are lost.
+    if (s.HasWindowManager())
+        s.WaitFor([&](const ri::Screen& sc) {
+            const ri::Window* w = sc.FindWindow(mainTitle);
+            return w && w->active;
+        }, "the main window active");
+    s.Settle();
 }
 
 ri::Screen WaitText(ri::Session& s, const std::string& title, int id, const std::string& text) {
